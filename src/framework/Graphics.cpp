@@ -1,0 +1,237 @@
+#include "framework/Graphics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <map>
+
+#include "platform/SysColors.h"
+
+uint32_t ColorToRGB(TColor Color) {
+    if ((static_cast<uint32_t>(Color) & 0xFF000000u) == 0xFF000000u) return GetSystemColor(Color & 0xFF);
+    return static_cast<uint32_t>(Color) & 0x00FFFFFFu;
+}
+
+TRect IntersectRect(const TRect& a, const TRect& b) {
+    TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+            std::min(a.Bottom, b.Bottom)};
+    if (r.IsEmpty()) return TRect{};
+    return r;
+}
+
+namespace {
+uint32_t OpaquePixel(uint32_t rgb) {
+    return 0xFF000000u | (GetRValue(rgb) << 16) | (GetGValue(rgb) << 8) | GetBValue(rgb);
+}
+
+// Un-premultiplies a surface pixel back to 0x00BBGGRR.
+uint32_t PixelToRgb(uint32_t p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return 0;
+    auto un = [a](uint32_t c) { return a == 255 ? c : std::min<uint32_t>(255, (c * 255 + a / 2) / a); };
+    return RGB(un((p >> 16) & 0xFF), un((p >> 8) & 0xFF), un(p & 0xFF));
+}
+} // namespace
+
+TCanvas::TCanvas(TSurface* Surface) { SetSurface(Surface); }
+
+void TCanvas::SetSurface(TSurface* Surface) {
+    FSurface = Surface;
+    FOrigin = TPoint{};
+    FClip = Surface ? TRect{0, 0, Surface->Width, Surface->Height} : TRect{};
+}
+
+void* TCanvas::Handle() const {
+    if (!FSurface) return nullptr;
+    return FSurface->NativeHandle ? FSurface->NativeHandle : FSurface;
+}
+
+void TCanvas::SetClipRect(const TRect& Value) {
+    FClip = FSurface ? IntersectRect(Value, TRect{0, 0, FSurface->Width, FSurface->Height}) : TRect{};
+}
+
+void TCanvas::FillSpan(int Y, int X0, int X1, uint32_t Rgb) {
+    if (!FSurface) return;
+    const int y = Y + FOrigin.Y;
+    if (y < FClip.Top || y >= FClip.Bottom) return;
+    const int x0 = std::max(X0 + FOrigin.X, FClip.Left);
+    const int x1 = std::min(X1 + FOrigin.X, FClip.Right);
+    if (x0 >= x1) return;
+    std::fill(FSurface->Row(y) + x0, FSurface->Row(y) + x1, OpaquePixel(Rgb));
+}
+
+void TCanvas::PutPixel(int X, int Y, uint32_t Rgb) { FillSpan(Y, X, X + 1, Rgb); }
+
+void TCanvas::FillRect(const TRect& R) {
+    if (Brush.Style == bsClear) return;
+    const uint32_t rgb = ColorToRGB(Brush.Color);
+    for (int y = R.Top; y < R.Bottom; ++y) FillSpan(y, R.Left, R.Right, rgb);
+}
+
+// Ellipse and rounded rectangle share one scan: each row of R has one span [l, r) inside the shape.
+// The brush fills the spans; the pen draws every inside pixel that has a 4-neighbour outside.
+namespace {
+template <typename EdgeFn>
+void FillShape(TCanvas& c, const TRect& R, EdgeFn edge) {
+    std::vector<std::pair<int, int>> spans(R.Height());
+    for (int y = R.Top; y < R.Bottom; ++y) edge(y, spans[y - R.Top].first, spans[y - R.Top].second);
+    auto inside = [&](int x, int y) {
+        if (y < R.Top || y >= R.Bottom) return false;
+        const auto& s = spans[y - R.Top];
+        return x >= s.first && x < s.second;
+    };
+    const bool pen = c.Pen.Style != psClear, brush = c.Brush.Style != bsClear;
+    const uint32_t penRgb = ColorToRGB(c.Pen.Color), brushRgb = ColorToRGB(c.Brush.Color);
+    for (int y = R.Top; y < R.Bottom; ++y) {
+        const auto [l, r] = spans[y - R.Top];
+        for (int x = l; x < r; ++x) {
+            const bool border = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            if (pen && border) c.PutPixel(x, y, penRgb);
+            else if (brush) c.PutPixel(x, y, brushRgb);
+        }
+    }
+}
+} // namespace
+
+void TCanvas::Ellipse(const TRect& R) {
+    if (R.IsEmpty()) return;
+    const double cx = (R.Left + R.Right) / 2.0, cy = (R.Top + R.Bottom) / 2.0;
+    const double rx = R.Width() / 2.0, ry = R.Height() / 2.0;
+    FillShape(*this, R, [&](int y, int& l, int& r) {
+        const double dy = (y + 0.5 - cy) / ry;
+        const double t = 1.0 - dy * dy;
+        if (t < 0) {
+            l = r = 0;
+            return;
+        }
+        const double half = rx * std::sqrt(t);
+        l = static_cast<int>(std::lround(cx - half));
+        r = static_cast<int>(std::lround(cx + half));
+    });
+}
+
+void TCanvas::RoundRect(const TRect& R, int CornerWidth, int CornerHeight) {
+    if (R.IsEmpty()) return;
+    const double rx = std::min(CornerWidth, R.Width()) / 2.0, ry = std::min(CornerHeight, R.Height()) / 2.0;
+    FillShape(*this, R, [&](int y, int& l, int& r) {
+        l = R.Left;
+        r = R.Right;
+        if (rx <= 0 || ry <= 0) return;
+        const double yc = y + 0.5;
+        double dy = 0;
+        if (yc < R.Top + ry) dy = (R.Top + ry - yc) / ry;
+        else if (yc > R.Bottom - ry) dy = (yc - (R.Bottom - ry)) / ry;
+        if (dy <= 0) return;
+        const double inset = rx - rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+        l = R.Left + static_cast<int>(std::lround(inset));
+        r = R.Right - static_cast<int>(std::lround(inset));
+    });
+}
+
+void TCanvas::Draw(int X, int Y, TGraphic* Graphic) {
+    if (Graphic && !Graphic->Empty()) Graphic->Draw(*this, Bounds(X, Y, Graphic->Width(), Graphic->Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& R, TGraphic* Graphic) {
+    if (Graphic && !Graphic->Empty()) Graphic->Draw(*this, R);
+}
+
+uint32_t TCanvas::Pixel(int X, int Y) const {
+    if (!FSurface) return 0;
+    const int x = X + FOrigin.X, y = Y + FOrigin.Y;
+    if (x < 0 || y < 0 || x >= FSurface->Width || y >= FSurface->Height) return 0;
+    return PixelToRgb(FSurface->Row(y)[x]);
+}
+
+void TCanvas::SetPixel(int X, int Y, TColor Color) { PutPixel(X, Y, ColorToRGB(Color)); }
+
+void TGraphic::LoadFromFile(const std::string& FileName) {
+    TFileStream stream(FileName, fmOpenRead);
+    LoadFromStream(stream);
+}
+
+void TGraphic::SaveToFile(const std::string& FileName) {
+    TFileStream stream(FileName, fmCreate);
+    SaveToStream(stream);
+}
+
+void TGraphic::SetTransparent(bool Value) {
+    if (Value == FTransparent) return;
+    FTransparent = Value;
+    Changed(this);
+}
+
+void TGraphic::Changed(TObject*) {
+    FModified = true;
+    if (OnChange) OnChange(this);
+}
+
+namespace {
+struct TFormatEntry {
+    std::string Extension; // lower case, no dot
+    std::string Description;
+    std::string ClassName;
+    TGraphicFactory Factory;
+};
+
+std::vector<TFormatEntry>& Formats() {
+    static std::vector<TFormatEntry> formats;
+    return formats;
+}
+} // namespace
+
+void TPictureRegistry::RegisterFileFormat(const std::string& Extension, const std::string& Description,
+                                          const std::string& ClassName, TGraphicFactory Factory) {
+    Formats().push_back({LowerCaseAscii(Extension), Description, ClassName, std::move(Factory)});
+}
+
+void TPictureRegistry::UnregisterClass(const std::string& ClassName) {
+    auto& f = Formats();
+    f.erase(std::remove_if(f.begin(), f.end(), [&](const TFormatEntry& e) { return e.ClassName == ClassName; }),
+            f.end());
+}
+
+std::unique_ptr<TGraphic> TPictureRegistry::CreateForExtension(const std::string& Extension) {
+    const std::string ext = LowerCaseAscii(Extension);
+    for (const auto& e : Formats())
+        if (e.Extension == ext) return e.Factory();
+    if (ext == "bmp") return std::make_unique<TBitmap>();
+    return nullptr;
+}
+
+std::unique_ptr<TGraphic> TPictureRegistry::CreateForClassName(const std::string& ClassName) {
+    for (const auto& e : Formats())
+        if (e.ClassName == ClassName) return e.Factory();
+    if (ClassName == "TBitmap") return std::make_unique<TBitmap>();
+    return nullptr;
+}
+
+std::string TPictureRegistry::DescriptionOf(const std::string& Extension) {
+    const std::string ext = LowerCaseAscii(Extension);
+    for (const auto& e : Formats())
+        if (e.Extension == ext) return e.Description;
+    return {};
+}
+
+std::string TPictureRegistry::FileMask() {
+    std::string mask = "*.bmp";
+    for (const auto& e : Formats()) mask += ";*." + e.Extension;
+    return mask;
+}
+
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> Value) {
+    FGraphic = std::move(Value);
+    if (FGraphic) FGraphic->OnChange = [this](TObject*) {
+            if (OnChange) OnChange(this);
+        };
+    if (OnChange) OnChange(this);
+}
+
+void TPicture::LoadFromFile(const std::string& FileName) {
+    const auto dot = FileName.find_last_of('.');
+    const std::string ext = dot == std::string::npos ? std::string() : FileName.substr(dot + 1);
+    auto graphic = TPictureRegistry::CreateForExtension(ext);
+    if (!graphic) throw EInvalidGraphic("Unbekannte Bilddateierweiterung (." + ext + ")");
+    graphic->LoadFromFile(FileName);
+    SetGraphic(std::move(graphic));
+}
