@@ -24,6 +24,17 @@ std::string LowerCaseAscii(const std::string& s) {
     return r;
 }
 
+std::string AnsiLowerCase(const std::string& s) {
+    std::string r = s;
+    for (char& ch : r) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) ch = static_cast<char>(c + 0x20);
+        else if (c == 0x8A || c == 0x8C || c == 0x8E) ch = static_cast<char>(c + 0x10);
+        else if (c == 0x9F) ch = static_cast<char>(0xFF);
+    }
+    return r;
+}
+
 std::string IntToHex(uint64_t value, int digits) {
     static const char hex[] = "0123456789ABCDEF";
     std::string r;

@@ -29,6 +29,8 @@ std::string Trim(const std::string& s);
 std::string UpperCaseAscii(const std::string& s);
 // Lower-cases the letters A to Z only.
 std::string LowerCaseAscii(const std::string& s);
+// Lower-cases the letters of Windows-1252 (A to Z and the accented capitals), as the ANSI call does.
+std::string AnsiLowerCase(const std::string& s);
 // Upper-case hexadecimal digits, at least `digits` of them.
 std::string IntToHex(uint64_t value, int digits);
 // Replaces each %s in the pattern by the next argument (the only directive the program's texts use),

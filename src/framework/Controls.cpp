@@ -1,0 +1,120 @@
+#include "framework/Controls.h"
+
+#include <algorithm>
+
+std::function<void(TControl*)> InvalidateHook;
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+
+TControl::~TControl() {
+    if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+    if (AParent == FParent) return;
+    if (FParent) FParent->RemoveControl(this);
+    FParent = AParent;
+    if (FParent) FParent->InsertControl(this);
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
+    const bool resized = AWidth != FWidth || AHeight != FHeight;
+    FLeft = ALeft;
+    FTop = ATop;
+    FWidth = std::max(0, AWidth);
+    FHeight = std::max(0, AHeight);
+    if (FParent && FAlign != alNone) FParent->AlignControls();
+    if (resized) {
+        Resized();
+        if (auto* self = dynamic_cast<TWinControl*>(this)) self->AlignControls();
+    }
+    Invalidate();
+}
+
+void TControl::SetAlign(TAlign Value) {
+    if (Value == FAlign) return;
+    FAlign = Value;
+    if (FParent) FParent->AlignControls();
+}
+
+void TControl::SetVisible(bool Value) {
+    if (Value == FVisible) return;
+    FVisible = Value;
+    if (FParent) FParent->Invalidate();
+}
+
+void TControl::SetEnabled(bool Value) {
+    if (Value == FEnabled) return;
+    FEnabled = Value;
+    EnabledChanged();
+    Invalidate();
+}
+
+void TControl::SetCaption(const std::string& Value) {
+    if (Value == FCaption) return;
+    FCaption = Value;
+    TextChanged();
+    Invalidate();
+}
+
+void TControl::SetColor(TColor Value) {
+    if (Value == FColor) return;
+    FColor = Value;
+    ColorChanged();
+    Invalidate();
+}
+
+void TControl::Invalidate() {
+    if (InvalidateHook) InvalidateHook(this);
+}
+
+void TControl::Click() {
+    if (OnClick) OnClick(this);
+}
+
+void TGraphicControl::PaintOn(TCanvas& ACanvas) {
+    FCanvas = ACanvas;
+    Paint();
+    FCanvas = TCanvas();
+}
+
+void TWinControl::InsertControl(TControl* AControl) {
+    FControls.push_back(AControl);
+    if (AControl->Align() != alNone) AlignControls();
+}
+
+void TWinControl::RemoveControl(TControl* AControl) {
+    FControls.erase(std::remove(FControls.begin(), FControls.end(), AControl), FControls.end());
+}
+
+void TWinControl::AlignControls() {
+    if (FAligning) return; // a child's SetBounds below comes back here
+    FAligning = true;
+    TRect free = ClientRect();
+    for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* c : FControls) {
+            if (c->Align() != pass || !c->Visible()) continue;
+            switch (pass) {
+            case alTop:
+                c->SetBounds(free.Left, free.Top, free.Width(), c->Height());
+                free.Top += c->Height();
+                break;
+            case alBottom:
+                c->SetBounds(free.Left, free.Bottom - c->Height(), free.Width(), c->Height());
+                free.Bottom -= c->Height();
+                break;
+            case alLeft:
+                c->SetBounds(free.Left, free.Top, c->Width(), free.Height());
+                free.Left += c->Width();
+                break;
+            case alRight:
+                c->SetBounds(free.Right - c->Width(), free.Top, c->Width(), free.Height());
+                free.Right -= c->Width();
+                break;
+            default: c->SetBounds(free.Left, free.Top, free.Width(), free.Height()); break;
+            }
+        }
+    }
+    FAligning = false;
+}

@@ -1,0 +1,115 @@
+#pragma once
+// Controls: components with a parent, bounds and visibility. Windowed controls (TWinControl) hold
+// children and are realised by the UI back end; graphic controls (TGraphicControl) have no window and
+// paint on their parent's canvas, clipped to their own bounds and the parent's.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/Classes.h"
+#include "framework/Graphics.h"
+
+class TWinControl;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+class TControl : public TComponent {
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* AParent);
+
+    int Left() const { return FLeft; }
+    int Top() const { return FTop; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
+    void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
+    void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
+    void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    TRect ClientRect() const { return TRect{0, 0, FWidth, FHeight}; }
+
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign Value);
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    bool Enabled() const { return FEnabled; }
+    virtual void SetEnabled(bool Value);
+    const std::string& Caption() const { return FCaption; }
+    virtual void SetCaption(const std::string& Value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+
+    virtual bool IsWindowed() const { return false; }
+    // Asks for a repaint of this control later.
+    virtual void Invalidate();
+    // Notifications of the framework that controls may answer.
+    virtual void Resized() {}
+    virtual void EnabledChanged() {}
+    virtual void TextChanged() {}
+    virtual void ColorChanged() {}
+
+    TNotifyEvent OnClick;
+    virtual void Click();
+
+private:
+    TWinControl* FParent{nullptr};
+    int FLeft{0};
+    int FTop{0};
+    int FWidth{0};
+    int FHeight{0};
+    TAlign FAlign{alNone};
+    bool FVisible{true};
+    bool FEnabled{true};
+    std::string FCaption;
+    TColor FColor{clBtnFace};
+};
+
+// A control without a window of its own: it paints on its parent's canvas.
+class TGraphicControl : public TControl {
+public:
+    using TControl::TControl;
+    // The canvas the control paints on while Paint runs: origin at the control's top-left corner,
+    // clipped to the control and its parent.
+    TCanvas& Canvas() { return FCanvas; }
+    // Paints the control on ACanvas (which the caller has set up as above).
+    void PaintOn(TCanvas& ACanvas);
+
+protected:
+    virtual void Paint() {}
+
+private:
+    TCanvas FCanvas;
+};
+
+// A control with a window of its own that holds child controls.
+class TWinControl : public TControl {
+public:
+    using TControl::TControl;
+    bool IsWindowed() const override { return true; }
+    int ControlCount() const { return static_cast<int>(FControls.size()); }
+    // Children in creation order (later ones lie above earlier ones of the same kind).
+    TControl* Controls(int Index) const { return FControls[Index]; }
+    void InsertControl(TControl* AControl);
+    void RemoveControl(TControl* AControl);
+    // Places the aligned children: top ones from the top edge down, bottom ones from the bottom edge
+    // up, then the client one in what is left.
+    void AlignControls();
+    int TabOrder() const { return FTabOrder; }
+    void SetTabOrder(int Value) { FTabOrder = Value; }
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool Value) { FTabStop = Value; }
+
+private:
+    std::vector<TControl*> FControls;
+    bool FAligning{false};
+    int FTabOrder{-1};
+    bool FTabStop{false};
+};
+
+// The back end's answer to Invalidate: set by the UI back end that shows the controls.
+extern std::function<void(TControl*)> InvalidateHook;
