@@ -15,12 +15,16 @@ public:
 
 using TNotifyEvent = std::function<void(TObject*)>;
 
+class TPublishedClass; // framework/TypInfo.h
+
 // An object whose settings can be copied from another of its kind.
 class TPersistent : public TObject {
 public:
     // Copies the settings of Source; a class that does not know Source's class hands the work to
     // Source's AssignTo, and failing that does nothing.
     virtual void Assign(const TPersistent* Source);
+    // The published properties a window description stores, or null for a class that has none.
+    virtual const TPublishedClass* Published() const { return nullptr; }
 
 protected:
     // Returns whether this object copied itself into Dest.
@@ -43,6 +47,12 @@ public:
     TComponent* FindComponent(const std::string& AName) const;
     bool Loading() const { return FLoading; }
     void SetLoading(bool Value) { FLoading = Value; }
+    // The component a stored description nests this one in (a control's parent); null for the root's
+    // direct children. Reading a description puts each child into its parent through the setter.
+    virtual TComponent* ParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
+    // Called once on every component read from a description, after all of them have been read.
+    virtual void Loaded() {}
 
 private:
     void Insert(TComponent* AComponent) { FComponents.push_back(AComponent); }
