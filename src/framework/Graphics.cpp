@@ -5,6 +5,7 @@
 #include <cstring>
 #include <map>
 
+#include "platform/Screen.h"
 #include "platform/SysColors.h"
 
 uint32_t ColorToRGB(TColor Color) {
@@ -235,3 +236,41 @@ void TPicture::LoadFromFile(const std::string& FileName) {
     graphic->LoadFromFile(FileName);
     SetGraphic(std::move(graphic));
 }
+
+bool TGraphic::Equals(TGraphic* Graphic) {
+    if (!Graphic || Graphic->ClassName() != ClassName()) return false;
+    TMemoryStream mine, theirs;
+    WriteData(mine);
+    Graphic->WriteData(theirs);
+    return mine.Bytes() == theirs.Bytes();
+}
+
+void TPicture::ReadStoredData(TStream& Stream) {
+    uint8_t length = 0;
+    Stream.ReadBuffer(&length, 1);
+    std::string name(length, '\0');
+    Stream.ReadBuffer(name.data(), length);
+    auto graphic = TPictureRegistry::CreateForClassName(name);
+    if (!graphic) {
+        SetGraphic(nullptr);
+        return;
+    }
+    graphic->ReadData(Stream);
+    SetGraphic(std::move(graphic));
+}
+
+void TPicture::WriteStoredData(TStream& Stream) {
+    const std::string name = FGraphic ? FGraphic->ClassName() : std::string();
+    const auto length = static_cast<uint8_t>(name.size());
+    Stream.WriteBuffer(&length, 1);
+    Stream.WriteBuffer(name.data(), length);
+    if (FGraphic) FGraphic->WriteData(Stream);
+}
+
+std::vector<TPaletteEntry> CreateHalftonePalette() {
+    std::vector<TPaletteEntry> palette;
+    for (uint32_t rgb : ScreenHalftonePalette()) palette.push_back({GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)});
+    return palette;
+}
+
+int ScreenColorDepth() { return ScreenBitsPerPixel(); }

@@ -134,6 +134,11 @@ public:
     void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName);
     virtual std::string ClassName() const = 0;
+    // The picture's own part of its stored form in a window description (after the class name).
+    virtual void ReadData(TStream& Stream) { LoadFromStream(Stream); }
+    virtual void WriteData(TStream& Stream) { SaveToStream(Stream); }
+    // Same class and the same stored data.
+    virtual bool Equals(TGraphic* Graphic);
 
     bool Transparent() const { return FTransparent; }
     virtual void SetTransparent(bool Value);
@@ -181,6 +186,16 @@ class EInvalidGraphic : public Exception {
 public:
     using Exception::Exception;
 };
+
+class EInvalidGraphicOperation : public EInvalidGraphic {
+public:
+    using EInvalidGraphic::EInvalidGraphic;
+};
+
+// The halftone palette of the screen, for showing true-colour pictures on a palette display.
+std::vector<TPaletteEntry> CreateHalftonePalette();
+// Bits per pixel times colour planes of the screen.
+int ScreenColorDepth();
 
 // A device-independent bitmap: 8-bit (palette indices), 24-bit or 32-bit rows in blue-green-red
 // order, rows top-down. Draws itself stretched, optionally leaving out its transparent colour.
@@ -239,6 +254,11 @@ public:
     int Height() const { return FGraphic ? FGraphic->Height() : 0; }
     // Picks the class by the file's extension.
     void LoadFromFile(const std::string& FileName);
+    // The stored form of a window description: a length byte and the class name, matched exactly
+    // against the registered classes, then the graphic's own data. An unknown class leaves the
+    // picture empty.
+    void ReadStoredData(TStream& Stream);
+    void WriteStoredData(TStream& Stream);
     TNotifyEvent OnChange;
 
 private:

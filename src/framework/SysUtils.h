@@ -23,6 +23,12 @@ public:
     using Exception::Exception;
 };
 
+// The silent abort: ends an operation quietly; the framework shows nothing for it.
+class EAbort : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // Removes leading and trailing bytes with codes 0 to 32.
 std::string Trim(const std::string& s);
 // Upper-cases the letters a to z only; every other byte, umlauts included, stays.
