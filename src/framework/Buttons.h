@@ -12,8 +12,22 @@ public:
     TBitmap& Glyph() { return FGlyph; }
     int NumGlyphs() const { return FNumGlyphs; }
     void SetNumGlyphs(int Value) { FNumGlyphs = Value < 1 ? 1 : Value; }
+    // The button face with the glyph placed as LayoutBitBtn says; the glyph's bottom-left pixel gives
+    // the colour left out.
+    void PaintWindow(TCanvas& ACanvas) override;
 
 private:
     TBitmap FGlyph;
     int FNumGlyphs{1};
 };
+
+struct TBitBtnLayout {
+    TRect Glyph;
+    TRect Caption;
+};
+// Glyph left of the caption with Spacing pixels between them, the pair centred in Client; without a
+// caption the glyph alone is centred.
+TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint CaptionSize, int Spacing = 4);
+// The extent the plain drawing reserves for a caption: it has no font engine, so it assumes the
+// average character cell of the 8-point sans (5 by 13 pixels, 6 wide in bold).
+TPoint EstimatedCaptionExtent(const std::string& Caption, bool Bold = false);

@@ -79,6 +79,16 @@ void TGraphicControl::PaintOn(TCanvas& ACanvas) {
     FCanvas = TCanvas();
 }
 
+TWinControl::~TWinControl() {
+    while (!FControls.empty()) FControls.back()->SetParent(nullptr);
+}
+
+void TWinControl::PaintWindow(TCanvas& ACanvas) {
+    ACanvas.Brush.Color = Color();
+    ACanvas.Brush.Style = bsSolid;
+    ACanvas.FillRect(ClientRect());
+}
+
 void TWinControl::InsertControl(TControl* AControl) {
     FControls.push_back(AControl);
     if (AControl->Align() != alNone) AlignControls();
@@ -92,6 +102,7 @@ void TWinControl::AlignControls() {
     if (FAligning) return; // a child's SetBounds below comes back here
     FAligning = true;
     TRect free = ClientRect();
+    AdjustClientRect(free);
     for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : FControls) {
             if (c->Align() != pass || !c->Visible()) continue;

@@ -90,6 +90,8 @@ private:
 class TWinControl : public TControl {
 public:
     using TControl::TControl;
+    // Children outlive their parent's list when the owner frees them later: they are detached first.
+    ~TWinControl() override;
     bool IsWindowed() const override { return true; }
     int ControlCount() const { return static_cast<int>(FControls.size()); }
     // Children in creation order (later ones lie above earlier ones of the same kind).
@@ -99,6 +101,11 @@ public:
     // Places the aligned children: top ones from the top edge down, bottom ones from the bottom edge
     // up, then the client one in what is left.
     void AlignControls();
+    // The part of the client area that aligned children share (a panel leaves out its bevels).
+    virtual void AdjustClientRect(TRect& Rect) const { (void)Rect; }
+    // Paints the control's own face (not its children) on ACanvas, whose origin is the control's
+    // top-left corner and which is clipped to the control and its parent.
+    virtual void PaintWindow(TCanvas& ACanvas);
     int TabOrder() const { return FTabOrder; }
     void SetTabOrder(int Value) { FTabOrder = Value; }
     bool TabStop() const { return FTabStop; }

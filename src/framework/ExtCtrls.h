@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "framework/Controls.h"
+#include "framework/Image.h"
+#include "framework/Panel.h"
 
 // A periodic tick through the application's back end while enabled.
 class TTimer : public TComponent {

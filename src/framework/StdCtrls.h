@@ -10,6 +10,8 @@ public:
     void SetText(const std::string& Value) { SetCaption(Value); }
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool Value) { FReadOnly = Value; }
+    // A sunken field: the window colour when editable, the button face when disabled or read-only.
+    void PaintWindow(TCanvas& ACanvas) override;
 
 private:
     bool FReadOnly{false};
@@ -18,9 +20,13 @@ private:
 class TGroupBox : public TWinControl {
 public:
     using TWinControl::TWinControl;
+    // An etched frame that starts half a text line below the top edge.
+    void PaintWindow(TCanvas& ACanvas) override;
 };
 
 class TButton : public TWinControl {
 public:
     using TWinControl::TWinControl;
+    // A raised push button face.
+    void PaintWindow(TCanvas& ACanvas) override;
 };

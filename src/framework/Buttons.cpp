@@ -1,0 +1,33 @@
+#include "framework/Buttons.h"
+
+TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint CaptionSize, int Spacing) {
+    const bool caption = CaptionSize.X > 0;
+    const int gap = caption && GlyphSize.X > 0 ? Spacing : 0;
+    const int total = GlyphSize.X + gap + CaptionSize.X;
+    const int left = Client.Left + (Client.Width() - total) / 2;
+    const int glyphTop = Client.Top + (Client.Height() - GlyphSize.Y) / 2;
+    const int captionLeft = left + GlyphSize.X + gap;
+    const int captionTop = Client.Top + (Client.Height() - CaptionSize.Y) / 2;
+    return {Bounds(left, glyphTop, GlyphSize.X, GlyphSize.Y),
+            Bounds(captionLeft, captionTop, CaptionSize.X, CaptionSize.Y)};
+}
+
+TPoint EstimatedCaptionExtent(const std::string& Caption, bool Bold) {
+    if (Caption.empty()) return {};
+    return {static_cast<int>(Caption.size()) * (Bold ? 6 : 5), 13};
+}
+
+void TBitBtn::PaintWindow(TCanvas& ACanvas) {
+    TButton::PaintWindow(ACanvas);
+    if (FGlyph.Empty()) return;
+    const int imageWidth = FGlyph.Width() / FNumGlyphs;
+    const int image = !Enabled() && FNumGlyphs >= 2 ? 1 : 0;
+    const TBitBtnLayout layout = LayoutBitBtn(ClientRect(), TPoint{imageWidth, FGlyph.Height()},
+                                              EstimatedCaptionExtent(Caption()));
+    const uint32_t key = FGlyph.PixelColor(0, FGlyph.Height() - 1);
+    for (int y = 0; y < FGlyph.Height(); ++y)
+        for (int x = 0; x < imageWidth; ++x) {
+            const uint32_t c = FGlyph.PixelColor(image * imageWidth + x, y);
+            if (c != key) ACanvas.PutPixel(layout.Glyph.Left + x, layout.Glyph.Top + y, c);
+        }
+}

@@ -1,0 +1,45 @@
+#include "framework/Image.h"
+
+TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner) {
+    SetBounds(0, 0, 105, 105);
+    FPicture.OnChange = [this](TObject*) { PictureChanged(); };
+}
+
+void TImage::SetAutoSize(bool Value) {
+    if (Value == FAutoSize) return;
+    FAutoSize = Value;
+    PictureChanged();
+}
+
+void TImage::SetStretch(bool Value) {
+    if (Value == FStretch) return;
+    FStretch = Value;
+    Invalidate();
+}
+
+void TImage::SetCenter(bool Value) {
+    if (Value == FCenter) return;
+    FCenter = Value;
+    Invalidate();
+}
+
+void TImage::PictureChanged() {
+    // SetBounds lets an aligned image's parent put it back in place in the aligned directions.
+    if (FAutoSize && FPicture.Width() > 0 && FPicture.Height() > 0)
+        SetBounds(Left(), Top(), FPicture.Width(), FPicture.Height());
+    Invalidate();
+}
+
+TRect TImage::DestRect() const {
+    const int w = FPicture.Width(), h = FPicture.Height();
+    if (FStretch) return ClientRect();
+    if (FCenter) return Bounds((Width() - w) / 2, (Height() - h) / 2, w, h);
+    return Bounds(0, 0, w, h);
+}
+
+void TImage::Paint() {
+    TGraphic* graphic = FPicture.Graphic();
+    if (!graphic || graphic->Empty()) return;
+    // The canvas clips to the control, so a larger picture shows only its top-left part.
+    Canvas().StretchDraw(DestRect(), graphic);
+}

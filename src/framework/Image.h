@@ -1,0 +1,31 @@
+#pragma once
+// The picture control: a windowless control that shows one picture, at its natural size from its
+// top-left corner (or centred, or stretched over the control), clipped to its bounds.
+#include "framework/Controls.h"
+
+class TImage : public TGraphicControl {
+public:
+    explicit TImage(TComponent* AOwner);
+
+    TPicture& Picture() { return FPicture; }
+    // Follows the picture's size; alignment to the parent still wins in the aligned directions.
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    bool Stretch() const { return FStretch; }
+    void SetStretch(bool Value);
+    bool Center() const { return FCenter; }
+    void SetCenter(bool Value);
+
+protected:
+    void Paint() override;
+
+private:
+    void PictureChanged();
+    // Where the picture goes in the control's own coordinates.
+    TRect DestRect() const;
+
+    TPicture FPicture;
+    bool FAutoSize{false};
+    bool FStretch{false};
+    bool FCenter{false};
+};
