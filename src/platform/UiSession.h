@@ -1,0 +1,22 @@
+#pragma once
+// The user-interface back end the program runs on, as the program entry starts it: GTK 3 on Linux.
+// The entry creates the session first (the application object needs its back end), shows the main
+// form once it is created, and runs the loop; Run returns when the application terminates, with
+// the window already gone, so the form can then be freed.
+#include <memory>
+
+#include "framework/Forms.h"
+
+class TUiSession {
+public:
+    virtual ~TUiSession() = default;
+    virtual IUiBackend& Backend() = 0;
+    // Realises the form's windowed controls, shows the window centred and wires input back to the
+    // form: clicks, activation and closing.
+    virtual void ShowMainForm(TForm& Form) = 0;
+    // The message loop, until the application terminates.
+    virtual void Run() = 0;
+};
+
+// Starts the back end (it may take its own options from the command line).
+std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv);

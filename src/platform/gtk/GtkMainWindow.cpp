@@ -1,0 +1,318 @@
+#include "platform/gtk/GtkMainWindow.h"
+
+#include <algorithm>
+
+#include "framework/Buttons.h"
+#include "framework/ControlPainter.h"
+#include "framework/StdCtrls.h"
+#include "framework/SysUtils.h"
+
+namespace {
+// "MS Sans Serif" is not on a Linux desktop: the family list falls back to the desktop's sans at the
+// same 8 points. Edit fields and buttons may be as small as the window description makes them.
+const char* const kStyle = R"css(
+.velundo, .velundo * { font-family: "MS Sans Serif", sans-serif; font-size: 8pt; }
+.velundo entry { min-height: 0; padding-top: 0; padding-bottom: 0; }
+.velundo button { min-height: 0; min-width: 0; padding: 0 2px; }
+.velundo .velundo-bold, .velundo .velundo-bold label { font-weight: bold; }
+)css";
+
+void InstallStyle() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    GtkCssProvider* css = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(css, kStyle, -1, nullptr);
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(css);
+}
+
+bool IsNativeKind(const TWinControl& Control) {
+    return dynamic_cast<const TGroupBox*>(&Control) || dynamic_cast<const TEdit*>(&Control) ||
+           dynamic_cast<const TButton*>(&Control);
+}
+
+int GlyphIndexOf(TBitBtn& Button) { return !Button.Enabled() && Button.NumGlyphs() >= 2 ? 1 : 0; }
+
+// Windowed children of Parent in tab order (creation order among equal tab orders).
+std::vector<TWinControl*> InTabOrder(TWinControl& Parent) {
+    std::vector<TWinControl*> children;
+    for (int i = 0; i < Parent.ControlCount(); ++i)
+        if (auto* c = dynamic_cast<TWinControl*>(Parent.Controls(i))) children.push_back(c);
+    std::stable_sort(children.begin(), children.end(),
+                     [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    return children;
+}
+} // namespace
+
+GdkPixbuf* GlyphPixbuf(TBitmap& Glyph, int NumGlyphs, int Index) {
+    const int width = Glyph.Width() / std::max(1, NumGlyphs), height = Glyph.Height();
+    if (width <= 0 || height <= 0) return nullptr;
+    GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, width, height);
+    const uint32_t key = Glyph.PixelColor(0, height - 1);
+    guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
+    const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const uint32_t c = Glyph.PixelColor(Index * width + x, y);
+            guchar* p = pixels + y * stride + x * 4;
+            p[0] = GetRValue(c);
+            p[1] = GetGValue(c);
+            p[2] = GetBValue(c);
+            p[3] = c == key ? 0 : 255;
+        }
+    return pixbuf;
+}
+
+TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form), FBackend(Backend) {
+    InstallStyle();
+    FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_style_context_add_class(gtk_widget_get_style_context(FWindow), "velundo");
+    gtk_window_set_title(Window(), AnsiToUtf8(Form.Caption()).c_str());
+    gtk_window_set_resizable(Window(), FALSE);
+    gtk_window_set_position(Window(), GTK_WIN_POS_CENTER);
+    FFixed = gtk_fixed_new();
+    gtk_widget_set_size_request(FFixed, Form.Width(), Form.Height());
+    gtk_container_add(GTK_CONTAINER(FWindow), FFixed);
+    FLayers = gtk_drawing_area_new();
+    gtk_widget_set_size_request(FLayers, Form.Width(), Form.Height());
+    gtk_fixed_put(GTK_FIXED(FFixed), FLayers, 0, 0);
+    AddChildren(Form, TPoint{0, 0});
+    SyncAll();
+    SetFocusChain();
+
+    g_signal_connect(FLayers, "draw", G_CALLBACK(&TGtkMainWindow::OnDraw), this);
+    g_signal_connect(FWindow, "delete-event", G_CALLBACK(&TGtkMainWindow::OnDelete), this);
+    g_signal_connect(FWindow, "destroy-event", G_CALLBACK(&TGtkMainWindow::OnDestroyEvent), this);
+    g_signal_connect(FWindow, "destroy", G_CALLBACK(&TGtkMainWindow::OnDestroyed), this);
+    g_signal_connect(FWindow, "focus-in-event", G_CALLBACK(&TGtkMainWindow::OnFocusIn), this);
+    g_signal_connect(FWindow, "focus-out-event", G_CALLBACK(&TGtkMainWindow::OnFocusOut), this);
+    g_signal_connect(FWindow, "map-event", G_CALLBACK(&TGtkMainWindow::OnMap), this);
+    g_signal_connect(FWindow, "realize", G_CALLBACK(&TGtkMainWindow::OnRealize), this);
+    InvalidateHook = [this](TControl*) { Invalidated(); };
+    FBackend.SetMainWindow(Window());
+}
+
+TGtkMainWindow::~TGtkMainWindow() {
+    InvalidateHook = nullptr;
+    FBackend.SetMainWindow(nullptr);
+    if (FWindow) gtk_widget_destroy(FWindow);
+    if (FCairoSurface) cairo_surface_destroy(FCairoSurface);
+}
+
+void TGtkMainWindow::Show() {
+    gtk_widget_show_all(FWindow);
+    SyncAll(); // show_all shows hidden controls' widgets too
+}
+
+void TGtkMainWindow::AddChildren(TWinControl& Parent, TPoint Origin) {
+    for (int i = 0; i < Parent.ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i));
+        if (!child) continue;
+        const TPoint at{Origin.X + child->Left(), Origin.Y + child->Top()};
+        if (IsNativeKind(*child)) {
+            TNative native;
+            native.Control = child;
+            native.Widget = CreateWidget(*child, native);
+            native.Bounds = Bounds(at.X, at.Y, child->Width(), child->Height());
+            gtk_widget_set_size_request(native.Widget, child->Width(), child->Height());
+            gtk_fixed_put(GTK_FIXED(FFixed), native.Widget, at.X, at.Y);
+            FNatives.push_back(native);
+        }
+        AddChildren(*child, at);
+    }
+}
+
+GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
+    Native.Text = Control.Caption();
+    const std::string text = AnsiToUtf8(Control.Caption());
+    if (dynamic_cast<TGroupBox*>(&Control)) {
+        GtkWidget* frame = gtk_frame_new(text.c_str());
+        gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_ETCHED_IN);
+        return frame;
+    }
+    if (auto* edit = dynamic_cast<TEdit*>(&Control)) {
+        GtkWidget* entry = gtk_entry_new();
+        gtk_entry_set_text(GTK_ENTRY(entry), text.c_str());
+        gtk_editable_set_editable(GTK_EDITABLE(entry), !edit->ReadOnly());
+        gtk_entry_set_width_chars(GTK_ENTRY(entry), 1); // the window description gives the width
+        return entry;
+    }
+    GtkWidget* button = gtk_button_new_with_label(text.c_str());
+    if (auto* bitBtn = dynamic_cast<TBitBtn*>(&Control); bitBtn && !bitBtn->Glyph().Empty()) {
+        Native.GlyphIndex = GlyphIndexOf(*bitBtn);
+        GdkPixbuf* pixbuf = GlyphPixbuf(bitBtn->Glyph(), bitBtn->NumGlyphs(), Native.GlyphIndex);
+        Native.Image = gtk_image_new_from_pixbuf(pixbuf);
+        g_object_unref(pixbuf);
+        gtk_button_set_image(GTK_BUTTON(button), Native.Image);
+        gtk_button_set_image_position(GTK_BUTTON(button), GTK_POS_LEFT);
+        gtk_button_set_always_show_image(GTK_BUTTON(button), TRUE);
+    }
+    g_object_set_data(G_OBJECT(button), "velundo-window", this);
+    g_signal_connect(button, "clicked", G_CALLBACK(&TGtkMainWindow::OnClicked), &Control);
+    return button;
+}
+
+TGtkMainWindow::TNative* TGtkMainWindow::Find(const TControl* Control) {
+    for (auto& n : FNatives)
+        if (n.Control == Control) return &n;
+    return nullptr;
+}
+
+void TGtkMainWindow::SyncAll() { SyncChildren(FForm, TPoint{0, 0}, true); }
+
+void TGtkMainWindow::SyncChildren(TWinControl& Parent, TPoint Origin, bool ParentVisible) {
+    for (int i = 0; i < Parent.ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i));
+        if (!child) continue;
+        const TPoint at{Origin.X + child->Left(), Origin.Y + child->Top()};
+        const bool visible = ParentVisible && child->Visible();
+        if (TNative* native = Find(child)) Sync(*native, at, visible);
+        SyncChildren(*child, at, visible);
+    }
+}
+
+// Brings a widget in line with its control: place, visibility, enabled state, text and glyph.
+void TGtkMainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
+    TWinControl& c = *Native.Control;
+    const TRect bounds = Bounds(Origin.X, Origin.Y, c.Width(), c.Height());
+    if (!(bounds == Native.Bounds)) {
+        Native.Bounds = bounds;
+        gtk_fixed_move(GTK_FIXED(FFixed), Native.Widget, bounds.Left, bounds.Top);
+        gtk_widget_set_size_request(Native.Widget, bounds.Width(), bounds.Height());
+    }
+    gtk_widget_set_visible(Native.Widget, Visible);
+    gtk_widget_set_sensitive(Native.Widget, c.Enabled());
+    if (c.Caption() != Native.Text) {
+        Native.Text = c.Caption();
+        const std::string text = AnsiToUtf8(c.Caption());
+        if (GTK_IS_FRAME(Native.Widget)) gtk_frame_set_label(GTK_FRAME(Native.Widget), text.c_str());
+        else if (GTK_IS_ENTRY(Native.Widget)) gtk_entry_set_text(GTK_ENTRY(Native.Widget), text.c_str());
+        else if (GTK_IS_BUTTON(Native.Widget)) gtk_button_set_label(GTK_BUTTON(Native.Widget), text.c_str());
+    }
+    auto* bitBtn = dynamic_cast<TBitBtn*>(&c);
+    if (Native.Image && bitBtn && GlyphIndexOf(*bitBtn) != Native.GlyphIndex) {
+        Native.GlyphIndex = GlyphIndexOf(*bitBtn);
+        GdkPixbuf* pixbuf = GlyphPixbuf(bitBtn->Glyph(), bitBtn->NumGlyphs(), Native.GlyphIndex);
+        gtk_image_set_from_pixbuf(GTK_IMAGE(Native.Image), pixbuf);
+        g_object_unref(pixbuf);
+    }
+}
+
+// Tab stops in tab order, depth first; controls that are no tab stop take no focus at all.
+void TGtkMainWindow::SetFocusChain() {
+    GList* chain = nullptr;
+    std::vector<TWinControl*> pending = InTabOrder(FForm);
+    std::reverse(pending.begin(), pending.end());
+    while (!pending.empty()) {
+        TWinControl* c = pending.back();
+        pending.pop_back();
+        if (TNative* native = Find(c)) {
+            const bool focusable = c->TabStop() && c->Enabled() && !GTK_IS_FRAME(native->Widget);
+            gtk_widget_set_can_focus(native->Widget, focusable);
+            if (focusable) chain = g_list_append(chain, native->Widget);
+        }
+        std::vector<TWinControl*> children = InTabOrder(*c);
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    gtk_container_set_focus_chain(GTK_CONTAINER(FFixed), chain);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    if (chain) gtk_window_set_focus(Window(), GTK_WIDGET(chain->data));
+    g_list_free(chain);
+}
+
+const TSurface& TGtkMainWindow::PaintLayers() {
+    const int w = FForm.Width(), h = FForm.Height();
+    if (!FSurface || FSurface->Width != w || FSurface->Height != h) {
+        if (FCairoSurface) cairo_surface_destroy(FCairoSurface);
+        FCairoSurface = nullptr;
+        FSurface = CreateSurface(w, h);
+        // The memory canvas is cairo's ARGB32 layout already: cairo reads it where it is.
+        if (FSurface->Width > 0)
+            FCairoSurface = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(FSurface->Bits),
+                                                                CAIRO_FORMAT_ARGB32, w, h, FSurface->Stride);
+    }
+    if (FCairoSurface) {
+        cairo_surface_flush(FCairoSurface);
+        PaintControlTree(FForm, *FSurface, [this](const TWinControl& c) { return Find(&c) != nullptr; });
+        cairo_surface_mark_dirty(FCairoSurface);
+    }
+    FDirty = false;
+    return *FSurface;
+}
+
+void TGtkMainWindow::Invalidated() {
+    FDirty = true;
+    gtk_widget_queue_draw(FLayers);
+    SyncAll();
+}
+
+gboolean TGtkMainWindow::OnDraw(GtkWidget*, cairo_t* Cr, gpointer Self) {
+    auto* self = static_cast<TGtkMainWindow*>(Self);
+    if (self->FDirty || !self->FCairoSurface) self->PaintLayers();
+    if (!self->FCairoSurface) return FALSE;
+    cairo_set_source_surface(Cr, self->FCairoSurface, 0, 0);
+    cairo_paint(Cr);
+    return TRUE;
+}
+
+gboolean TGtkMainWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer Self) {
+    auto* self = static_cast<TGtkMainWindow*>(Self);
+    self->FForm.Dispatch([self] { self->FForm.Close(); });
+    if (self->FForm.Closed()) gtk_widget_hide(self->FWindow);
+    return TRUE; // the window is destroyed with this object
+}
+
+// The form is activated when its window gets the focus, and when it is first shown: a display
+// without a window manager hands out no focus, and the form must still load its state then.
+void TGtkMainWindow::BecameActive() {
+    if (FActive) return;
+    FActive = true;
+    FForm.Activate();
+}
+
+// Someone else destroyed the window on the display: that closes the form too, and GTK then
+// destroys the widgets.
+gboolean TGtkMainWindow::OnDestroyEvent(GtkWidget*, GdkEvent*, gpointer Self) {
+    auto* self = static_cast<TGtkMainWindow*>(Self);
+    self->FForm.Dispatch([self] { self->FForm.Close(); });
+    return FALSE;
+}
+
+void TGtkMainWindow::OnDestroyed(GtkWidget*, gpointer Self) {
+    auto* self = static_cast<TGtkMainWindow*>(Self);
+    InvalidateHook = nullptr;
+    self->FBackend.SetMainWindow(nullptr);
+    self->FNatives.clear();
+    self->FWindow = self->FFixed = self->FLayers = nullptr;
+}
+
+gboolean TGtkMainWindow::OnFocusIn(GtkWidget*, GdkEvent*, gpointer Self) {
+    static_cast<TGtkMainWindow*>(Self)->BecameActive();
+    return FALSE;
+}
+
+gboolean TGtkMainWindow::OnFocusOut(GtkWidget*, GdkEvent*, gpointer Self) {
+    static_cast<TGtkMainWindow*>(Self)->FActive = false;
+    return FALSE;
+}
+
+gboolean TGtkMainWindow::OnMap(GtkWidget*, GdkEvent*, gpointer Self) {
+    static_cast<TGtkMainWindow*>(Self)->BecameActive();
+    return FALSE;
+}
+
+void TGtkMainWindow::OnRealize(GtkWidget* Widget, gpointer) {
+    // A fixed single border: move and close only, a system menu but no minimise or maximise.
+    GdkWindow* window = gtk_widget_get_window(Widget);
+    gdk_window_set_functions(window, static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
+    gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
+}
+
+void TGtkMainWindow::OnClicked(GtkButton* Button, gpointer Control) {
+    auto* self = static_cast<TGtkMainWindow*>(g_object_get_data(G_OBJECT(Button), "velundo-window"));
+    auto* control = static_cast<TControl*>(Control);
+    self->FForm.Dispatch([control] { control->Click(); });
+}

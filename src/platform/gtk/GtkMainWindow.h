@@ -1,0 +1,73 @@
+#pragma once
+// The main form on screen with GTK 3: a fixed-size toplevel whose client area is a GtkFixed holding a
+// drawing area that shows the painted layers (the form's memory canvas, handed to cairo as it is)
+// and, above it, GTK widgets for the standard controls: frames for group boxes, entries for edit
+// fields, buttons for buttons. Windows-1252 texts become UTF-8 here.
+#include <gtk/gtk.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/Forms.h"
+#include "platform/Surface.h"
+#include "platform/gtk/GtkBackend.h"
+
+class TGtkMainWindow {
+public:
+    TGtkMainWindow(TForm& Form, TGtkBackend& Backend);
+    // Destroys the window; the framework's repaint requests go nowhere afterwards.
+    ~TGtkMainWindow();
+    TGtkMainWindow(const TGtkMainWindow&) = delete;
+    TGtkMainWindow& operator=(const TGtkMainWindow&) = delete;
+
+    GtkWindow* Window() const { return GTK_WINDOW(FWindow); }
+    // Shows the window centred, the focus on the first control in tab order.
+    void Show();
+    // Paints the layers into the memory canvas now (a draw does it when something changed).
+    const TSurface& PaintLayers();
+
+private:
+    struct TNative {
+        TWinControl* Control{nullptr};
+        GtkWidget* Widget{nullptr};
+        GtkWidget* Image{nullptr}; // a bitmap button's glyph
+        TRect Bounds;              // where the widget stands, in client coordinates
+        std::string Text;
+        int GlyphIndex{-1};
+    };
+
+    void AddChildren(TWinControl& Parent, TPoint Origin);
+    GtkWidget* CreateWidget(TWinControl& Control, TNative& Native);
+    void Sync(TNative& Native, TPoint Origin, bool ParentVisible);
+    void SyncAll();
+    void SyncChildren(TWinControl& Parent, TPoint Origin, bool ParentVisible);
+    TNative* Find(const TControl* Control);
+    void SetFocusChain();
+    void Invalidated();
+
+    static gboolean OnDraw(GtkWidget* Widget, cairo_t* Cr, gpointer Self);
+    static gboolean OnDelete(GtkWidget* Widget, GdkEvent* Event, gpointer Self);
+    static gboolean OnDestroyEvent(GtkWidget* Widget, GdkEvent* Event, gpointer Self);
+    static void OnDestroyed(GtkWidget* Widget, gpointer Self);
+    static gboolean OnFocusIn(GtkWidget* Widget, GdkEvent* Event, gpointer Self);
+    static gboolean OnFocusOut(GtkWidget* Widget, GdkEvent* Event, gpointer Self);
+    static gboolean OnMap(GtkWidget* Widget, GdkEvent* Event, gpointer Self);
+    void BecameActive();
+    static void OnRealize(GtkWidget* Widget, gpointer Self);
+    static void OnClicked(GtkButton* Button, gpointer Control);
+
+    TForm& FForm;
+    TGtkBackend& FBackend;
+    GtkWidget* FWindow{nullptr};
+    GtkWidget* FFixed{nullptr};
+    GtkWidget* FLayers{nullptr};
+    std::unique_ptr<TSurface> FSurface;
+    cairo_surface_t* FCairoSurface{nullptr};
+    bool FDirty{true};
+    bool FActive{false};
+    std::vector<TNative> FNatives;
+};
+
+// The glyph image a bitmap button shows: image Index of NumGlyphs side by side, the colour of the
+// bitmap's bottom-left pixel made transparent.
+GdkPixbuf* GlyphPixbuf(TBitmap& Glyph, int NumGlyphs, int Index);

@@ -1,0 +1,32 @@
+// The program's GTK 3 session: the back end, the main window, and gtk_main.
+#include <memory>
+
+#include "platform/UiSession.h"
+#include "platform/gtk/GtkBackend.h"
+#include "platform/gtk/GtkMainWindow.h"
+
+namespace {
+class TGtkSession : public TUiSession {
+public:
+    IUiBackend& Backend() override { return FBackend; }
+
+    void ShowMainForm(TForm& Form) override {
+        FWindow = std::make_unique<TGtkMainWindow>(Form, FBackend);
+        FWindow->Show();
+    }
+
+    void Run() override {
+        FBackend.Run();
+        FWindow.reset(); // the window goes before the form it shows is freed
+    }
+
+private:
+    TGtkBackend FBackend;
+    std::unique_ptr<TGtkMainWindow> FWindow;
+};
+} // namespace
+
+std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
+    gtk_init(&Argc, &Argv);
+    return std::make_unique<TGtkSession>();
+}

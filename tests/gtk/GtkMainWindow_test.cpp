@@ -1,0 +1,199 @@
+// The main window on a real (virtual) display: geometry, widgets, texts, focus order, clicks,
+// activation, closing, and the painted layers under the widgets.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "framework/Buttons.h"
+#include "framework/ControlPainter.h"
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+#include "framework/StdCtrls.h"
+#include "platform/gtk/GtkMainWindow.h"
+#include "platform/headless/ClientAreaRender.h"
+
+namespace {
+// Runs the loop until Done or a bounded number of rounds.
+template <typename F>
+bool PumpUntil(F Done) {
+    for (int i = 0; i < 500 && !Done(); ++i) {
+        while (gtk_events_pending()) gtk_main_iteration();
+        if (!Done()) g_usleep(2000);
+    }
+    return Done();
+}
+
+template <typename T>
+T* Make(TWinControl* Parent, TRect R, const char* Caption = "") {
+    auto* c = new T(Parent);
+    c->SetParent(Parent);
+    c->SetBounds(R.Left, R.Top, R.Width(), R.Height());
+    c->SetCaption(Caption);
+    return c;
+}
+
+class GtkMainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(gtk_init_check(nullptr, nullptr)) << "no display";
+        App = std::make_unique<TApplication>(Backend, "Z:\\opt\\Velundo_Client");
+        Application = App.get();
+        Form = new TForm(App.get());
+        App->SetMainForm(Form);
+        Form->SetCaption("Velundo Client");
+        Form->SetBounds(656, 308, 506, 294);
+        Panel = Make<TPanel>(Form, Bounds(0, 0, 506, 57), "Panel1");
+        Panel->SetAlign(alTop);
+        Panel->SetBevelOuter(bvLowered);
+        GroupBox = Make<TGroupBox>(Form, Bounds(16, 176, 465, 97), "Pfad der Velundo.exe auf Ihrem Server ");
+        GroupBox->SetTabOrder(1);
+        Edit = Make<TEdit>(GroupBox, Bounds(16, 32, 409, 21));
+        Edit->SetEnabled(false);
+        Edit->SetReadOnly(true);
+        Edit->SetTabOrder(0);
+        PathButton = Make<TBitBtn>(GroupBox, Bounds(16, 64, 145, 25), "Pfad ausw\xE4hlen");
+        PathButton->SetTabOrder(1);
+        PathButton->SetTabStop(true);
+        StartButton = Make<TBitBtn>(Form, Bounds(16, 72, 465, 89), "Velundo starten");
+        StartButton->SetTabOrder(2);
+        StartButton->SetTabStop(true);
+        Form->OnActivate = [this](TObject*) { ++Activations; };
+        Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
+    }
+    void TearDown() override {
+        Window.reset();
+        Application = nullptr;
+        App.reset();
+    }
+
+    GtkWidget* Fixed() { return gtk_bin_get_child(GTK_BIN(Window->Window())); }
+    std::vector<GtkWidget*> Children() {
+        std::vector<GtkWidget*> out;
+        GList* list = gtk_container_get_children(GTK_CONTAINER(Fixed()));
+        for (GList* l = list; l; l = l->next) out.push_back(GTK_WIDGET(l->data));
+        g_list_free(list);
+        return out;
+    }
+    void Show() {
+        Window->Show();
+        ASSERT_TRUE(PumpUntil([&] { return gtk_widget_get_mapped(GTK_WIDGET(Window->Window())) && Activations > 0; }));
+    }
+
+    TGtkBackend Backend;
+    std::unique_ptr<TApplication> App;
+    TForm* Form{nullptr};
+    TPanel* Panel{nullptr};
+    TGroupBox* GroupBox{nullptr};
+    TEdit* Edit{nullptr};
+    TBitBtn* PathButton{nullptr};
+    TBitBtn* StartButton{nullptr};
+    std::unique_ptr<TGtkMainWindow> Window;
+    int Activations{0};
+};
+} // namespace
+
+TEST_F(GtkMainWindowTest, FixedSizeClientAreaWithTheFormsCaption) {
+    Show();
+    EXPECT_STREQ(gtk_window_get_title(Window->Window()), "Velundo Client");
+    EXPECT_FALSE(gtk_window_get_resizable(Window->Window()));
+    EXPECT_EQ(gtk_widget_get_allocated_width(Fixed()), 506);
+    EXPECT_EQ(gtk_widget_get_allocated_height(Fixed()), 294);
+    int w = 0, h = 0;
+    gtk_window_get_size(Window->Window(), &w, &h);
+    EXPECT_EQ(w, 506);
+    EXPECT_EQ(h, 294);
+}
+
+TEST_F(GtkMainWindowTest, StandardControlsBecomeWidgetsAboveThePaintedLayers) {
+    struct Row {
+        GType Type;
+        int X, Y, Width, Height;
+    };
+    const Row rows[] = {{GTK_TYPE_DRAWING_AREA, 0, 0, 506, 294}, {GTK_TYPE_FRAME, 16, 176, 465, 97},
+                        {GTK_TYPE_ENTRY, 32, 208, 409, 21},       {GTK_TYPE_BUTTON, 32, 240, 145, 25},
+                        {GTK_TYPE_BUTTON, 16, 72, 465, 89}};
+    Show();
+    const std::vector<GtkWidget*> children = Children();
+    ASSERT_EQ(children.size(), std::size(rows));
+    for (size_t i = 0; i < children.size(); ++i) {
+        GtkAllocation a;
+        gtk_widget_get_allocation(children[i], &a);
+        const Row& r = rows[i];
+        EXPECT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(children[i], r.Type)) << "child " << i;
+        EXPECT_EQ((std::vector<int>{a.x, a.y, a.width, a.height}), (std::vector<int>{r.X, r.Y, r.Width, r.Height}))
+            << "child " << i << " (" << G_OBJECT_TYPE_NAME(children[i]) << ")";
+    }
+}
+
+TEST_F(GtkMainWindowTest, TextsAreShownInUtf8AndFollowTheControls) {
+    Show();
+    const std::vector<GtkWidget*> c = Children();
+    EXPECT_STREQ(gtk_frame_get_label(GTK_FRAME(c[1])), "Pfad der Velundo.exe auf Ihrem Server ");
+    EXPECT_STREQ(gtk_button_get_label(GTK_BUTTON(c[3])), "Pfad ausw\xC3\xA4hlen");
+    Edit->SetText("Z:\\srv\\Vel\xFCndo.exe");
+    EXPECT_STREQ(gtk_entry_get_text(GTK_ENTRY(c[2])), "Z:\\srv\\Vel\xC3\xBCndo.exe");
+    EXPECT_FALSE(gtk_widget_get_sensitive(c[2]));
+    EXPECT_FALSE(gtk_editable_get_editable(GTK_EDITABLE(c[2])));
+    StartButton->SetEnabled(false);
+    EXPECT_FALSE(gtk_widget_get_sensitive(c[4]));
+}
+
+TEST_F(GtkMainWindowTest, FocusGoesToThePathButtonThenTheStartButton) {
+    Show();
+    const std::vector<GtkWidget*> c = Children();
+    GList* chain = nullptr;
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    ASSERT_TRUE(gtk_container_get_focus_chain(GTK_CONTAINER(Fixed()), &chain));
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    std::vector<GtkWidget*> order;
+    for (GList* l = chain; l; l = l->next) order.push_back(GTK_WIDGET(l->data));
+    g_list_free(chain);
+    EXPECT_EQ(order, (std::vector<GtkWidget*>{c[3], c[4]}));
+    EXPECT_FALSE(gtk_widget_get_can_focus(c[2])) << "the disabled path field takes no focus";
+    EXPECT_EQ(gtk_window_get_focus(Window->Window()), c[3]);
+}
+
+TEST_F(GtkMainWindowTest, ClicksReachTheControlsAndShowingActivatesTheFormOnce) {
+    std::vector<TObject*> clicked;
+    PathButton->OnClick = [&](TObject* s) { clicked.push_back(s); };
+    StartButton->OnClick = [&](TObject* s) { clicked.push_back(s); };
+    Show();
+    EXPECT_EQ(Activations, 1);
+    const std::vector<GtkWidget*> c = Children();
+    gtk_button_clicked(GTK_BUTTON(c[4]));
+    gtk_button_clicked(GTK_BUTTON(c[3]));
+    EXPECT_EQ(clicked, (std::vector<TObject*>{StartButton, PathButton}));
+}
+
+TEST_F(GtkMainWindowTest, ClosingTheWindowClosesTheFormAndEndsTheLoop) {
+    Show();
+    gtk_window_close(Window->Window());
+    ASSERT_TRUE(PumpUntil([&] { return Form->Closed(); }));
+    EXPECT_TRUE(App->Terminated());
+    EXPECT_TRUE(Backend.Terminated());
+}
+
+TEST_F(GtkMainWindowTest, PaintedLayersMatchTheHeadlessRenderOutsideTheWidgets) {
+    Show();
+    const TSurface& layers = Window->PaintLayers();
+    auto headless = RenderClientArea(*Form);
+    ASSERT_EQ(layers.Width, 506);
+    ASSERT_EQ(layers.Height, 294);
+    const TRect widgets[] = {GroupBox->BoundsRect(), StartButton->BoundsRect()};
+    int compared = 0;
+    for (int y = 0; y < 294; ++y)
+        for (int x = 0; x < 506; ++x) {
+            bool underWidget = false;
+            for (const TRect& r : widgets)
+                underWidget |= x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+            const uint32_t painted = const_cast<TSurface&>(layers).Row(y)[x];
+            if (underWidget) {
+                ASSERT_EQ(TCanvas(const_cast<TSurface*>(&layers)).Pixel(x, y), ColorToRGB(clBtnFace))
+                    << "widget background at " << x << ", " << y;
+                continue;
+            }
+            ASSERT_EQ(painted, headless->Row(y)[x]) << "pixel " << x << ", " << y;
+            ++compared;
+        }
+    EXPECT_GT(compared, 506 * 57); // the panel and the margins at least
+}
