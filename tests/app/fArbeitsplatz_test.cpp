@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include "app/fArbeitsplatz.h"
+#include "support/FakePlatform.h"
+#include "systools/TVK_SystemInfo.h"
+
+namespace {
+const std::string kDesktop = "C:\\Dokumente und Einstellungen\\ann\\Desktop\\";
+const std::string kAllUsers = "C:\\Dokumente und Einstellungen\\All Users\\Desktop\\";
+const std::string kIni = "C:\\Programme\\Velundo\\Velundo_Client.ini";
+const std::string kNoPath = "Bitte geben Sie zuerst in Einstellungen den Pfad f\xFCr Ihre Serverversion an!";
+
+// The main window with its handlers, on doubles of the platform and the UI back end.
+class Controller : public ::testing::Test {
+protected:
+    void SetUp() override {
+        p.Folders.Paths[16] = "C:\\Dokumente und Einstellungen\\ann\\Desktop";
+        FinalizeSystemInfo();
+        InitializeSystemInfo(p.Services);
+        app = std::make_unique<TApplication>(ui, "C:\\Programme\\Velundo\\Velundo_Client.exe");
+        Application = app.get();
+        form = new TMainForm(app.get(), p.Services);
+        app->SetMainForm(form);
+        form->DoCreate();
+    }
+    void TearDown() override {
+        app.reset();
+        Application = nullptr;
+        FinalizeSystemInfo();
+    }
+    void Click(TControl* c) { c->Click(); }
+    std::vector<std::string> Removed() const { return p.Files.Removed; }
+
+    FakePlatform p;
+    FakeUi ui;
+    std::unique_ptr<TApplication> app;
+    TMainForm* form{nullptr};
+};
+} // namespace
+
+TEST_F(Controller, CreationStoresTheProgramFolderWithOneBackslash) {
+    EXPECT_EQ(form->ExeDir(), "C:\\Programme\\Velundo\\");
+    p.Program.Path = "C:\\Velundo_Client.exe";
+    form->FormCreate(form);
+    EXPECT_EQ(form->ExeDir(), "C:\\");
+}
+
+TEST_F(Controller, ActivationShowsTheStoredPathAsReadOnlyWhenTheFileExists) {
+    p.Profile.Values[FakeProfile::Id(kIni, "SETTINGS", "Serverpath")] = " \\\\srv\\velundo\\Velundo.exe ";
+    form->Activate();
+    EXPECT_EQ(form->ServerEdit->Text(), "") << "no settings file yet";
+    EXPECT_TRUE(p.Profile.Calls.empty());
+
+    p.Files.Existing.insert(kIni);
+    form->Activate();
+    EXPECT_EQ(form->ServerEdit->Text(), " \\\\srv\\velundo\\Velundo.exe ") << "shown as read, untrimmed";
+
+    p.Profile.Values.clear();
+    form->Activate();
+    EXPECT_EQ(form->ServerEdit->Text(), "") << "a missing key empties the field";
+}
+
+TEST_F(Controller, ChoosingAFileShowsItAndStoresItTrimmedAtOnce) {
+    ui.ConfirmOpen = true;
+    ui.ChosenFile = "  \\\\srv\\velundo\\Velundo.exe\t";
+    Click(form->PfadBitBtn);
+    ASSERT_EQ(ui.OpenRequests.size(), 1u);
+    EXPECT_EQ(ui.OpenRequests[0].Filter, "*.exe|*.exe");
+    EXPECT_EQ(ui.OpenRequests[0].InitialDir, "c:\\");
+    EXPECT_FALSE(ui.OpenRequests[0].RestoreCurrentFolder);
+    EXPECT_EQ(form->ServerEdit->Text(), ui.ChosenFile);
+    EXPECT_EQ(p.Profile.Values[FakeProfile::Id(kIni, "SETTINGS", "Serverpath")], "\\\\srv\\velundo\\Velundo.exe");
+    ASSERT_EQ(p.Profile.Calls.size(), 2u);
+    EXPECT_TRUE(p.Profile.Calls[1].NullSection) << "freeing the settings object flushes";
+}
+
+TEST_F(Controller, CancellingTheDialogChangesNothing) {
+    form->ServerEdit->SetText("old");
+    Click(form->PfadBitBtn);
+    EXPECT_EQ(form->ServerEdit->Text(), "old");
+    EXPECT_TRUE(p.Profile.Calls.empty());
+}
+
+TEST_F(Controller, AFailedSettingsWriteIsShownAsAnErrorWithAFullStop) {
+    ui.ConfirmOpen = true;
+    ui.ChosenFile = "C:\\neu\\Velundo.exe";
+    p.Profile.FailWrites = true;
+    Click(form->PfadBitBtn);
+    EXPECT_EQ(form->ServerEdit->Text(), "C:\\neu\\Velundo.exe") << "the field already shows the new path";
+    ASSERT_EQ(ui.Dialogs.size(), 1u);
+    EXPECT_TRUE(ui.Dialogs[0].Error);
+    EXPECT_EQ(ui.Dialogs[0].Text, "In " + kIni + " kann nicht geschrieben werden.");
+    EXPECT_EQ(ui.Dialogs[0].Caption, "Velundo_client");
+    EXPECT_TRUE(p.Profile.Calls.back().NullSection) << "flushed on the error path too";
+}
+
+TEST_F(Controller, ABlankPathAsksForOneAndLaunchesNothing) {
+    for (const std::string& text : std::vector<std::string>{"", "   ", std::string("\t\r\n\0 ", 5)}) {
+        ui.Dialogs.clear();
+        form->ServerEdit->SetText(text);
+        Click(form->BitBtn1);
+        ASSERT_EQ(ui.Dialogs.size(), 1u);
+        EXPECT_EQ(ui.Dialogs[0].Text, kNoPath);
+        EXPECT_EQ(ui.Dialogs[0].Caption, "Velundo_client");
+        EXPECT_FALSE(ui.Dialogs[0].Error);
+    }
+    EXPECT_TRUE(p.Shell.Calls.empty());
+    EXPECT_TRUE(ui.TimerIntervals.empty());
+}
+
+TEST_F(Controller, TheShellGetsTheTrimmedPathWithEmptyParametersAndFolder) {
+    form->ServerEdit->SetText("  \\\\srv\\velundo\\Velundo.exe  ");
+    Click(form->BitBtn1);
+    ASSERT_EQ(p.Shell.Calls.size(), 1u);
+    const ShellCall& c = p.Shell.Calls[0];
+    EXPECT_EQ(c.Verb, "open");
+    EXPECT_EQ(c.File, "\\\\srv\\velundo\\Velundo.exe");
+    EXPECT_EQ(c.Parameters, "");
+    EXPECT_EQ(c.Directory, "");
+    EXPECT_EQ(c.Show, 1);
+}
+
+TEST_F(Controller, AShellResultOf32OrBelowIsAFailure) {
+    struct Row {
+        intptr_t Result;
+        bool Success;
+    };
+    for (const Row& row : {Row{0, false}, Row{2, false}, Row{31, false}, Row{32, false}, Row{33, true}, Row{42, true},
+                           Row{-1, true} /* a large unsigned value */}) {
+        ui.Dialogs.clear();
+        p.Search.Patterns.clear();
+        p.Shell.Result = row.Result;
+        form->ServerEdit->SetText(" C:\\x.exe ");
+        Click(form->BitBtn1);
+        if (row.Success) {
+            EXPECT_TRUE(ui.Dialogs.empty()) << row.Result;
+            EXPECT_EQ(p.Search.Patterns.size(), 2u) << row.Result;
+        } else {
+            ASSERT_EQ(ui.Dialogs.size(), 1u) << row.Result;
+            EXPECT_EQ(ui.Dialogs[0].Text, "Kann Programm nicht starten: C:\\x.exe");
+            EXPECT_TRUE(p.Search.Patterns.empty()) << row.Result;
+            EXPECT_TRUE(form->CloseTimer->Enabled() == false) << row.Result;
+        }
+    }
+}
+
+TEST_F(Controller, ASuccessfulLaunchSweepsBothDesktopsInOrderAndArmsTheTimer) {
+    const uint32_t ro = faReadOnly | faArchive, hidden = faHidden | faArchive;
+    p.Search.Folders[kDesktop + "*.*"] = {{".", faDirectory},
+                                          {"..", faDirectory},
+                                          {"Velundo.lnk", faArchive},
+                                          {"VELUNDO Start.LNK", faArchive},
+                                          {"Velundo Client.lnk", faArchive},
+                                          {"velundo-client.lnk", faArchive},
+                                          {"Velundo.exe", faArchive},
+                                          {"Start.lnk", faArchive},
+                                          {"old.lnk velundo.txt", faArchive},
+                                          {"velundo.lnk.bak", faArchive},
+                                          {"VEL\xDCNDO.lnk", faArchive},
+                                          {"Velundo.lnk", faDirectory}, // a folder is never reported
+                                          {"versteckt velundo.lnk", hidden},
+                                          {"schreibgeschuetzt velundo.lnk", ro},
+                                          {"system velundo.lnk", faSysFile}};
+    p.Search.Folders[kAllUsers + "*.*"] = {{"Velundo (alle).lnk", faArchive}};
+    for (const char* name : {"Velundo.lnk", "VELUNDO Start.LNK", "versteckt velundo.lnk", "schreibgeschuetzt velundo.lnk"})
+        p.Files.Existing.insert(kDesktop + name);
+    p.Files.ReadOnly.insert(kDesktop + "schreibgeschuetzt velundo.lnk");
+    p.Files.Existing.insert(kAllUsers + "Velundo (alle).lnk");
+
+    form->ServerEdit->SetText("C:\\Velundo.exe");
+    Click(form->BitBtn1);
+
+    EXPECT_EQ(form->DesktopPath(), kDesktop);
+    EXPECT_EQ(p.Search.Patterns, (std::vector<std::string>{kDesktop + "*.*", kAllUsers + "*.*"}));
+    EXPECT_EQ(p.Search.Masks, (std::vector<uint32_t>{35, 35}));
+    EXPECT_EQ(p.Search.Open, 0) << "every search is closed";
+    EXPECT_EQ(Removed(), (std::vector<std::string>{kDesktop + "Velundo.lnk", kDesktop + "VELUNDO Start.LNK",
+                                                   kDesktop + "versteckt velundo.lnk",
+                                                   kDesktop + "schreibgeschuetzt velundo.lnk",
+                                                   kAllUsers + "Velundo (alle).lnk"}));
+    EXPECT_TRUE(p.Files.Existing.count(kDesktop + "schreibgeschuetzt velundo.lnk")) << "read-only survives";
+    EXPECT_TRUE(form->CloseTimer->Enabled());
+    EXPECT_EQ(ui.TimerIntervals, (std::vector<unsigned>{2000}));
+    EXPECT_FALSE(ui.Terminated);
+}
+
+TEST_F(Controller, WithoutADesktopFolderOnlyTheAllUsersDesktopIsSwept) {
+    p.Folders.Paths.clear();
+    FinalizeSystemInfo();
+    InitializeSystemInfo(p.Services);
+    form->ServerEdit->SetText("C:\\Velundo.exe");
+    Click(form->BitBtn1);
+    EXPECT_EQ(form->DesktopPath(), "");
+    EXPECT_EQ(p.Search.Patterns, (std::vector<std::string>{kAllUsers + "*.*"}));
+    EXPECT_TRUE(form->CloseTimer->Enabled());
+}
+
+TEST_F(Controller, ASecondLaunchDoesNotRestartTheTimerAndTheTickEndsTheProgram) {
+    form->ServerEdit->SetText("C:\\Velundo.exe");
+    Click(form->BitBtn1);
+    Click(form->BitBtn1);
+    EXPECT_EQ(p.Shell.Calls.size(), 2u);
+    EXPECT_EQ(p.Search.Patterns.size(), 4u);
+    EXPECT_EQ(ui.TimerIntervals.size(), 1u);
+    ui.TickAll();
+    EXPECT_TRUE(form->Closed());
+    EXPECT_TRUE(ui.Terminated);
+}
+
+TEST(StaleShortcut, MatchesOnlyShortcutsToTheProductThatAreNotTheClient) {
+    struct Row {
+        const char* Name;
+        bool Match;
+    };
+    const Row rows[] = {{"Velundo.lnk", true},           {"VELUNDO Start.LNK", true},   {"my velundo.Lnk", true},
+                        {"Velundo Client.lnk", false},   {"velundo-client.lnk", false}, {"Velundo.exe", false},
+                        {"Start.lnk", false},            {"old.lnk velundo.txt", false}, {"velundo.lnk.bak", false},
+                        {"VEL\xDCNDO.lnk", false},       {"vel\xFCndo.lnk", false},     {".lnk", false},
+                        {"velundo.lnk ", false},         {"VELUNDOCLIENT.LNK", false}};
+    for (const Row& row : rows) EXPECT_EQ(IsStaleShortcut(row.Name), row.Match) << row.Name;
+}
+
+TEST(ApplicationTitle, IsTheProgramNameUpToItsFirstDotWithTheRestLowerCase) {
+    struct Row {
+        const char* Exe;
+        const char* Title;
+    };
+    const Row rows[] = {{"C:\\Programme\\Velundo\\Velundo_Client.exe", "Velundo_client"},
+                        {"Z:\\opt\\VELUNDO.CLIENT.EXE", "Velundo"},
+                        {"velundo_client", "velundo_client"},
+                        {"C:\\x\\\xC4RGER.exe", "\xC4rger"},
+                        {"C:\\x\\.hidden.exe", ""}};
+    for (const Row& row : rows) EXPECT_EQ(TitleFromExeName(row.Exe), row.Title) << row.Exe;
+}
+
+TEST(ExceptionText, GetsAFullStopUnlessItEndsInOneOrACharacterBelowIt) {
+    struct Row {
+        const char* Message;
+        const char* Shown;
+    };
+    const Row rows[] = {{"In x kann nicht geschrieben werden", "In x kann nicht geschrieben werden."},
+                        {"Fertig.", "Fertig."},
+                        {"Achtung!", "Achtung!"},
+                        {"Pfad: ", "Pfad: "},
+                        {"Wert -", "Wert -"},
+                        {"Datei /", "Datei /."},
+                        {"\xFC", "\xFC."},
+                        {"", ""}};
+    for (const Row& row : rows) EXPECT_EQ(ExceptionDisplayText(row.Message), row.Shown) << row.Message;
+}
