@@ -47,7 +47,7 @@ bool TPublishedClass::InheritsFrom(const TPublishedClass& Other) const {
 
 const TPublishedClass* PublishedClassOf(const TPersistent& Instance) {
     if (const TPublishedClass* cls = Instance.Published()) return cls;
-    return nullptr;
+    return PicturePublishedClassOf(Instance);
 }
 
 namespace {

@@ -66,8 +66,11 @@ private:
     std::vector<TPropInfo> FProps;
 };
 
-// The published interface of an object, or null when it publishes nothing.
+// The published interface of an object (graphics and pictures publish their "Data"), or null when
+// it publishes nothing.
 const TPublishedClass* PublishedClassOf(const TPersistent& Instance);
+// The stored "Data" of graphics and pictures (PictureData.cpp), or null for other objects.
+const TPublishedClass* PicturePublishedClassOf(const TPersistent& Instance);
 
 // ---- Declaring properties ------------------------------------------------------------------------
 // Getters are const member functions named after the property, setters `Set…` members taking the

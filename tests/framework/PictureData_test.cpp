@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "framework/Graphics.h"
+#include "framework/Streaming.h"
+
+// Pictures and graphics store their bytes as "Data"; a picture's start with its graphic's class name.
+namespace {
+class TFramed : public TPersistent {
+public:
+    TPicture* Picture() const { return FPicture.get(); }
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    const TPublishedClass* Published() const override {
+        static const TPublishedClass cls("TFramed", nullptr,
+                                         {published::Object("Picture", &TFramed::Picture),
+                                          published::Object("Glyph", &TFramed::Glyph)});
+        return &cls;
+    }
+
+private:
+    std::unique_ptr<TPicture> FPicture = std::make_unique<TPicture>();
+    std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
+};
+
+std::unique_ptr<TBitmap> Checkers() {
+    auto b = std::make_unique<TBitmap>();
+    b->SetSize(3, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) b->ScanLine(y)[x * 3 + 1] = static_cast<uint8_t>((x + y) % 2 ? 0xFF : 0x20);
+    return b;
+}
+} // namespace
+
+TEST(PictureData, EmptyPicturesAndGraphicsStoreNothing) {
+    TFramed f;
+    EXPECT_EQ(WriteObjectText(f), "{}\n");
+}
+
+TEST(PictureData, APictureStoresItsClassNameThenItsGraphicsData) {
+    TFramed f;
+    f.Picture()->SetGraphic(Checkers());
+    f.Glyph()->Assign(Checkers().get());
+    const std::string text = WriteObjectText(f);
+    const auto j = nlohmann::ordered_json::parse(text);
+    // Base64 of the length byte 7 and "TBitmap".
+    EXPECT_EQ(j["Picture"]["Data"][0].get<std::string>().substr(0, 10), "B1RCaXRtYX");
+    // A bare graphic stores only its own data: a BMP file ("BM").
+    const std::string glyph = j["Glyph"]["Data"][0].get<std::string>();
+    EXPECT_EQ(glyph.substr(0, 2), "Qk");
+    EXPECT_NE(std::string("0123").find(glyph[2]), std::string::npos);
+
+    TFramed g;
+    ReadObjectText(g, text);
+    auto* bitmap = dynamic_cast<TBitmap*>(g.Picture()->Graphic());
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->Width(), 3);
+    EXPECT_EQ(bitmap->PixelColor(1, 0), 0x00FF00u);
+    EXPECT_EQ(g.Glyph()->PixelColor(2, 1), 0x00FF00u);
+    EXPECT_EQ(WriteObjectText(g), text);
+}
+
+TEST(PictureData, AClassNameThatDiffersInCaseLeavesThePictureEmpty) {
+    TFramed f;
+    // Length 7, "tbitmap", then two bytes of nothing.
+    ReadObjectText(f, R"({"Picture": {"Data": "B3RiaXRtYXAAAA=="}})");
+    EXPECT_EQ(f.Picture()->Graphic(), nullptr);
+}
