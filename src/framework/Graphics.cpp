@@ -44,6 +44,8 @@ void TCanvas::SetSurface(TSurface* Surface) {
 
 void* TCanvas::Handle() const {
     if (!FSurface) return nullptr;
+    // Whatever binds to the handle draws at this canvas's origin and inside its clip rectangle.
+    FSurface->SetDeviceState(FOrigin.X, FOrigin.Y, FClip.Left, FClip.Top, FClip.Right, FClip.Bottom);
     return FSurface->NativeHandle ? FSurface->NativeHandle : FSurface;
 }
 

@@ -131,7 +131,7 @@ public:
     virtual void Draw(TCanvas& ACanvas, const TRect& R) = 0;
     virtual void LoadFromStream(TStream& Stream) = 0;
     virtual void SaveToStream(TStream& Stream) = 0;
-    void LoadFromFile(const std::string& FileName);
+    virtual void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName);
     virtual std::string ClassName() const = 0;
     // The picture's own part of its stored form in a window description (after the class name).

@@ -33,6 +33,16 @@ public:
         if (FDC) DeleteDC(FDC);
     }
 
+protected:
+    // GDI and GDI+ draw through the DC at the canvas origin, clipped to the canvas clip rectangle.
+    void DeviceStateChanged() override {
+        if (!FDC) return;
+        SetViewportOrgEx(FDC, OriginX, OriginY, nullptr);
+        HRGN clip = CreateRectRgn(ClipLeft, ClipTop, ClipRight, ClipBottom);
+        SelectClipRgn(FDC, clip);
+        DeleteObject(clip);
+    }
+
 private:
     HDC FDC{nullptr};
     HBITMAP FBitmap{nullptr};

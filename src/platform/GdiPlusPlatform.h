@@ -1,0 +1,20 @@
+#pragma once
+// Where the GDI+ object layer meets the operating system. platform/win32 hands GDI+ the device context
+// and COM streams as they are; platform/posix binds libgdiplus to a memory surface, feeds it images
+// through its delegate loader and tells installed font families from fontconfig's fallbacks.
+#include "graphics/GdiPlusFlat.h"
+
+class TComStream;
+
+// Graphics drawing into a device context (a canvas handle), honouring its origin and clip rectangle.
+GpStatus PlatformCreateGraphics(void* DeviceContext, GpGraphics** Graphics);
+// Deletes graphics made by PlatformCreateGraphics (and whatever was made to bind it).
+GpStatus PlatformDeleteGraphics(GpGraphics* Graphics);
+GpStatus PlatformLoadImage(TComStream* Stream, bool UseIcm, GpImage** Image);
+GpStatus PlatformCreateBitmap(TComStream* Stream, bool UseIcm, GpBitmap** Bitmap);
+// A family that is neither installed nor a configured alias gives FontFamilyNotFound.
+GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family);
+// GetVersionExA reports a major version of 6 or higher (always true where there is no Windows).
+bool IsWindows6OrLater();
+// The running module is a dynamic library rather than the executable.
+bool IsRunningInLibrary();

@@ -1,0 +1,198 @@
+// libgdiplus has no device contexts and no COM streams: a canvas handle is the surface itself, which
+// libgdiplus draws into in place, and images come in through its delegate loader. It also answers a
+// family name it does not know with a fallback family; fontconfig tells the two apart.
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "platform/ComStream.h"
+#include "platform/GdiPlusPlatform.h"
+#include "platform/Surface.h"
+
+namespace {
+struct TBinding {
+    GpBitmap* Bitmap{nullptr};
+    std::unique_ptr<uint32_t[]> Scratch; // stands in for the surface when nothing of it may be drawn
+};
+
+std::map<GpGraphics*, TBinding>& Bindings() {
+    static std::map<GpGraphics*, TBinding> bindings;
+    return bindings;
+}
+
+constexpr int32_t kMatrixOrderPrepend = 0;
+} // namespace
+
+// The bitmap covers only the clip rectangle of the surface, so nothing outside it can be drawn even
+// after the user resets the GDI+ clip; the world moves by the canvas origin.
+GpStatus PlatformCreateGraphics(void* DeviceContext, GpGraphics** Graphics) {
+    *Graphics = nullptr;
+    auto* surface = static_cast<TSurface*>(DeviceContext);
+    if (!surface) return InvalidParameter;
+    const int left = std::max(surface->ClipLeft, 0), top = std::max(surface->ClipTop, 0);
+    const int right = std::min(surface->ClipRight, surface->Width);
+    const int bottom = std::min(surface->ClipBottom, surface->Height);
+    TBinding binding;
+    uint8_t* scan0 = nullptr;
+    int width = right - left, height = bottom - top, stride = surface->Stride;
+    if (width > 0 && height > 0 && surface->Bits) {
+        scan0 = reinterpret_cast<uint8_t*>(surface->Row(top) + left);
+    } else {
+        binding.Scratch = std::make_unique<uint32_t[]>(1);
+        scan0 = reinterpret_cast<uint8_t*>(binding.Scratch.get());
+        width = height = 1;
+        stride = 4;
+    }
+    GpStatus status = GdipCreateBitmapFromScan0(width, height, stride, PixelFormat32bppPARGB, scan0, &binding.Bitmap);
+    if (status != Ok) return status;
+    status = GdipGetImageGraphicsContext(reinterpret_cast<GpImage*>(binding.Bitmap), Graphics);
+    if (status != Ok) {
+        GdipDisposeImage(reinterpret_cast<GpImage*>(binding.Bitmap));
+        *Graphics = nullptr;
+        return status;
+    }
+    const int dx = binding.Scratch ? -1 << 20 : surface->OriginX - left;
+    const int dy = binding.Scratch ? -1 << 20 : surface->OriginY - top;
+    GdipTranslateWorldTransform(*Graphics, static_cast<REAL>(dx), static_cast<REAL>(dy), kMatrixOrderPrepend);
+    Bindings()[*Graphics] = std::move(binding);
+    return Ok;
+}
+
+GpStatus PlatformDeleteGraphics(GpGraphics* Graphics) {
+    const GpStatus status = GdipDeleteGraphics(Graphics);
+    auto found = Bindings().find(Graphics);
+    if (found != Bindings().end()) {
+        GdipDisposeImage(reinterpret_cast<GpImage*>(found->second.Bitmap));
+        Bindings().erase(found);
+    }
+    return status;
+}
+
+// The delegates carry no context: the stream being read is the one of the load in progress.
+namespace {
+thread_local TComStream* gReading = nullptr;
+
+int64_t StreamSeek(int64_t Offset, uint32_t Origin) {
+    uint64_t position = 0;
+    if (gReading->Seek(Offset, Origin, &position) != S_OK) return -1;
+    return static_cast<int64_t>(position);
+}
+
+int ReadBytes(uint8_t* Buffer, int Size, GpBool Peek) {
+    if (Size <= 0) return 0;
+    uint32_t got = 0;
+    if (gReading->Read(Buffer, static_cast<uint32_t>(Size), &got) != S_OK) return -1;
+    if (Peek) StreamSeek(-static_cast<int64_t>(got), 1);
+    return static_cast<int>(got);
+}
+
+int GetHeader(uint8_t* Buffer, int Size) { return ReadBytes(Buffer, Size, 1); }
+int GetBytes(uint8_t* Buffer, int Size, GpBool Peek) { return ReadBytes(Buffer, Size, Peek); }
+int PutBytes(uint8_t*, int) { return -1; }
+long Seek(int Offset, int Whence) { return static_cast<long>(StreamSeek(Offset, static_cast<uint32_t>(Whence))); }
+void Close() {}
+long Size() {
+    TComStatStg record{};
+    if (gReading->Stat(&record, 1) != S_OK) return -1;
+    return static_cast<long>(record.cbSize);
+}
+
+GpStatus LoadThroughDelegates(TComStream* Stream, GpImage** Image) {
+    *Image = nullptr;
+    if (!Stream) return InvalidParameter;
+    TComStream* outer = gReading;
+    gReading = Stream;
+    const GpStatus status = GdipLoadImageFromDelegate_linux(GetHeader, GetBytes, PutBytes, Seek, Close, Size, Image);
+    gReading = outer;
+    return status;
+}
+} // namespace
+
+GpStatus PlatformLoadImage(TComStream* Stream, bool, GpImage** Image) { return LoadThroughDelegates(Stream, Image); }
+
+GpStatus PlatformCreateBitmap(TComStream* Stream, bool, GpBitmap** Bitmap) {
+    GpImage* image = nullptr;
+    const GpStatus status = LoadThroughDelegates(Stream, &image);
+    *Bitmap = reinterpret_cast<GpBitmap*>(image);
+    return status;
+}
+
+namespace {
+std::string Utf16ToUtf8(const char16_t* s) {
+    std::string out;
+    for (; s && *s; ++s) {
+        uint32_t c = *s;
+        if (c >= 0xD800 && c < 0xDC00 && s[1] >= 0xDC00 && s[1] < 0xE000) c = 0x10000 + ((c - 0xD800) << 10) + (*++s - 0xDC00);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+bool Installed(const std::string& Family) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(Family.c_str()));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    const bool found = fonts && fonts->nfont > 0;
+    if (fonts) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return found;
+}
+
+// The family names the configuration puts in a request for Family, in lower case.
+std::set<std::string> Substitutes(const std::string& Family) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(Family.c_str()));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    std::set<std::string> names;
+    FcChar8* name = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+        std::string s(reinterpret_cast<const char*>(name));
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+        names.insert(s);
+    }
+    FcPatternDestroy(pattern);
+    return names;
+}
+
+// Installed, or configured as an alias of an installed family (Arial -> Liberation Sans). An alias is a
+// name the configuration adds for this family but not for a name nobody knows; the generic fallbacks
+// are added for both.
+bool FamilyAvailable(const std::string& Family) {
+    if (Family.empty()) return false;
+    if (Installed(Family)) return true;
+    const std::set<std::string> fallbacks = Substitutes("Velundo No Such Family 7f3a");
+    for (const std::string& alias : Substitutes(Family))
+        if (!fallbacks.count(alias) && Installed(alias)) return true;
+    return false;
+}
+} // namespace
+
+GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family) {
+    *Family = nullptr;
+    if (Name && !FamilyAvailable(Utf16ToUtf8(Name))) return FontFamilyNotFound;
+    return GdipCreateFontFamilyFromName(Name, nullptr, Family);
+}
+
+bool IsWindows6OrLater() { return true; }
+
+bool IsRunningInLibrary() { return false; }
