@@ -1,0 +1,46 @@
+#pragma once
+// A windowless control that fills its rectangle with a stepped gradient between two colours. It renders
+// into an off-screen surface of its own size and copies that on every paint; it renders again only
+// after its size or a setting changed.
+#include <cstdint>
+#include <memory>
+
+#include "controls/JvExControls.h"
+#include "platform/Surface.h"
+
+enum TJvGradientStyle : uint8_t { grFilled, grEllipse, grHorizontal, grVertical, grPyramid, grMount };
+
+class TJvGradient : public TJvGraphicControl {
+public:
+    explicit TJvGradient(TComponent* AOwner);
+
+    TJvGradientStyle Style() const { return FStyle; }
+    void SetStyle(TJvGradientStyle Value);
+    TColor StartColor() const { return FStartColor; }
+    void SetStartColor(TColor Value);
+    TColor EndColor() const { return FEndColor; }
+    void SetEndColor(TColor Value);
+    uint16_t Steps() const { return FSteps; }
+    void SetSteps(uint16_t Value);
+
+    // The rendered gradient (for painting and inspection).
+    TSurface& Buffer() { return *FBuffer; }
+
+protected:
+    void Paint() override;
+
+private:
+    void SettingChanged();
+    void Render(uint32_t StartRgb, uint32_t EndRgb);
+    void RenderBands(TCanvas& C, uint32_t StartRgb, uint32_t EndRgb, bool Vertical);
+    void RenderRings(TCanvas& C, uint32_t StartRgb, uint32_t EndRgb);
+    void CopyTo(TCanvas& Target) const;
+
+    TJvGradientStyle FStyle{grHorizontal};
+    TColor FStartColor{clBlue};
+    TColor FEndColor{clBlack};
+    uint16_t FSteps{100};
+    std::unique_ptr<TSurface> FBuffer;
+    int FLastWidth{0};
+    int FLastHeight{0};
+};
