@@ -4,7 +4,9 @@
 
 std::function<void(TControl*)> InvalidateHook;
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
+    FFont.OnChange = [this](TObject*) { FontEdited(); };
+}
 
 TControl::~TControl() {
     if (FParent) FParent->RemoveControl(this);
@@ -15,6 +17,30 @@ void TControl::SetParent(TWinControl* AParent) {
     if (FParent) FParent->RemoveControl(this);
     FParent = AParent;
     if (FParent) FParent->InsertControl(this);
+    CopyParentFont();
+}
+
+void TControl::SetParentFont(bool Value) {
+    if (Value == FParentFont) return;
+    FParentFont = Value;
+    CopyParentFont();
+}
+
+void TControl::CopyParentFont() {
+    if (!FParentFont || !FParent) return;
+    FCopyingParentFont = true;
+    FFont.Assign(&FParent->Font());
+    FCopyingParentFont = false;
+}
+
+// The font changed: by the control's own hand (no longer the parent's) or as a copy of the parent's.
+// Children that follow this control's font follow it.
+void TControl::FontEdited() {
+    if (!FCopyingParentFont) FParentFont = false;
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (int i = 0; i < self->ControlCount(); ++i) self->Controls(i)->CopyParentFont();
+    FontChanged();
+    Invalidate();
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/Classes.h"
+#include "framework/Font.h"
 #include "framework/Graphics.h"
 
 class TWinControl;
@@ -43,6 +44,12 @@ public:
     virtual void SetCaption(const std::string& Value);
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
+    // The control's font. With ParentFont on (the default) it is a copy of the parent's and follows
+    // it; a change made to the control's own font turns ParentFont off.
+    TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
 
     virtual bool IsWindowed() const { return false; }
     // Asks for a repaint of this control later.
@@ -52,11 +59,15 @@ public:
     virtual void EnabledChanged() {}
     virtual void TextChanged() {}
     virtual void ColorChanged() {}
+    virtual void FontChanged() {}
 
     TNotifyEvent OnClick;
     virtual void Click();
 
 private:
+    void FontEdited();
+    void CopyParentFont();
+
     TWinControl* FParent{nullptr};
     int FLeft{0};
     int FTop{0};
@@ -67,6 +78,9 @@ private:
     bool FEnabled{true};
     std::string FCaption;
     TColor FColor{clBtnFace};
+    TFont FFont;
+    bool FParentFont{true};
+    bool FCopyingParentFont{false};
 };
 
 // A control without a window of its own: it paints on its parent's canvas.

@@ -13,6 +13,23 @@
 #include "platform/headless/ClientAreaRender.h"
 
 namespace {
+GtkWidget* FindLabel(GtkWidget* Widget) {
+    if (GTK_IS_LABEL(Widget)) return Widget;
+    if (!GTK_IS_CONTAINER(Widget)) return nullptr;
+    GtkWidget* found = nullptr;
+    GList* children = gtk_container_get_children(GTK_CONTAINER(Widget));
+    for (GList* l = children; l && !found; l = l->next) found = FindLabel(GTK_WIDGET(l->data));
+    g_list_free(children);
+    return found;
+}
+
+PangoFontDescription* FontOf(GtkWidget* Widget) {
+    PangoFontDescription* font = nullptr;
+    GtkStyleContext* context = gtk_widget_get_style_context(Widget);
+    gtk_style_context_get(context, gtk_style_context_get_state(context), GTK_STYLE_PROPERTY_FONT, &font, nullptr);
+    return font;
+}
+
 // Runs the loop until Done or a bounded number of rounds.
 template <typename F>
 bool PumpUntil(F Done) {
@@ -57,6 +74,7 @@ protected:
         StartButton = Make<TBitBtn>(Form, Bounds(16, 72, 465, 89), "Velundo starten");
         StartButton->SetTabOrder(2);
         StartButton->SetTabStop(true);
+        StartButton->Font().SetStyle(FontStyle(fsBold));
         Form->OnActivate = [this](TObject*) { ++Activations; };
         Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
     }
@@ -196,4 +214,25 @@ TEST_F(GtkMainWindowTest, PaintedLayersMatchTheHeadlessRenderOutsideTheWidgets) 
             ++compared;
         }
     EXPECT_GT(compared, 506 * 57); // the panel and the margins at least
+}
+
+TEST_F(GtkMainWindowTest, TheFormsFontFallsBackToTheDesktopSansAtEightPointsBoldForTheStartButton) {
+    Show();
+    const std::vector<GtkWidget*> c = Children();
+    struct Row {
+        GtkWidget* Widget;
+        PangoWeight Weight;
+        const char* What;
+    };
+    const Row rows[] = {{FindLabel(c[3]), PANGO_WEIGHT_NORMAL, "path button label"},
+                        {FindLabel(c[4]), PANGO_WEIGHT_BOLD, "start button label"},
+                        {c[2], PANGO_WEIGHT_NORMAL, "path field"}};
+    for (const auto& r : rows) {
+        ASSERT_NE(r.Widget, nullptr) << r.What;
+        PangoFontDescription* font = FontOf(r.Widget);
+        EXPECT_EQ(pango_font_description_get_weight(font), r.Weight) << r.What;
+        EXPECT_EQ(pango_font_description_get_size(font), 8 * PANGO_SCALE) << r.What;
+        EXPECT_STREQ(pango_font_description_get_family(font), "MS Sans Serif,sans-serif") << r.What;
+        pango_font_description_free(font);
+    }
 }

@@ -8,14 +8,16 @@
 #include "framework/SysUtils.h"
 
 namespace {
-// "MS Sans Serif" is not on a Linux desktop: the family list falls back to the desktop's sans at the
-// same 8 points. Edit fields and buttons may be as small as the window description makes them.
+// Edit fields and buttons may be as small as the window description makes them.
 const char* const kStyle = R"css(
-.velundo, .velundo * { font-family: "MS Sans Serif", sans-serif; font-size: 8pt; }
 .velundo entry { min-height: 0; padding-top: 0; padding-bottom: 0; }
 .velundo button { min-height: 0; min-width: 0; padding: 0 2px; }
-.velundo .velundo-bold, .velundo .velundo-bold label { font-weight: bold; }
 )css";
+
+void AddStyle(GtkStyleProvider* Provider) {
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), Provider,
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+}
 
 void InstallStyle() {
     static bool installed = false;
@@ -23,9 +25,18 @@ void InstallStyle() {
     installed = true;
     GtkCssProvider* css = gtk_css_provider_new();
     gtk_css_provider_load_from_data(css, kStyle, -1, nullptr);
-    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
-                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    AddStyle(GTK_STYLE_PROVIDER(css));
     g_object_unref(css);
+}
+
+// A CSS font for Selector and everything inside it. A family the desktop lacks ("MS Sans Serif" on
+// Linux) falls back to the desktop's sans at the same size.
+std::string FontRule(const std::string& Selector, const TFont& Font) {
+    std::string family = AnsiToUtf8(Font.Name());
+    std::erase(family, '"');
+    return Selector + ", " + Selector + " * { font-family: \"" + family + "\", sans-serif; font-size: " +
+           std::to_string(Font.Size()) + "pt; font-weight: " + (Font.HasStyle(fsBold) ? "bold" : "normal") +
+           "; font-style: " + (Font.HasStyle(fsItalic) ? "italic" : "normal") + "; }\n";
 }
 
 bool IsNativeKind(const TWinControl& Control) {
@@ -79,6 +90,7 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     gtk_widget_set_size_request(FLayers, Form.Width(), Form.Height());
     gtk_fixed_put(GTK_FIXED(FFixed), FLayers, 0, 0);
     AddChildren(Form, TPoint{0, 0});
+    InstallFonts();
     SyncAll();
     SetFocusChain();
 
@@ -98,6 +110,10 @@ TGtkMainWindow::~TGtkMainWindow() {
     InvalidateHook = nullptr;
     FBackend.SetMainWindow(nullptr);
     if (FWindow) gtk_widget_destroy(FWindow);
+    if (FFonts) {
+        gtk_style_context_remove_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(FFonts));
+        g_object_unref(FFonts);
+    }
     if (FCairoSurface) cairo_surface_destroy(FCairoSurface);
 }
 
@@ -152,6 +168,20 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
     g_object_set_data(G_OBJECT(button), "velundo-window", this);
     g_signal_connect(button, "clicked", G_CALLBACK(&TGtkMainWindow::OnClicked), &Control);
     return button;
+}
+
+// The form's font for the whole window, and each widget's own: widgets are named for their rules.
+void TGtkMainWindow::InstallFonts() {
+    gtk_widget_set_name(FWindow, "velundo-form");
+    std::string css = FontRule("#velundo-form", FForm.Font());
+    for (size_t i = 0; i < FNatives.size(); ++i) {
+        const std::string name = "velundo-control-" + std::to_string(i);
+        gtk_widget_set_name(FNatives[i].Widget, name.c_str());
+        css += FontRule("#velundo-form #" + name, FNatives[i].Control->Font());
+    }
+    FFonts = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(FFonts, css.c_str(), -1, nullptr);
+    AddStyle(GTK_STYLE_PROVIDER(FFonts));
 }
 
 TGtkMainWindow::TNative* TGtkMainWindow::Find(const TControl* Control) {

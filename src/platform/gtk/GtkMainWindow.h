@@ -43,6 +43,7 @@ private:
     void SyncChildren(TWinControl& Parent, TPoint Origin, bool ParentVisible);
     TNative* Find(const TControl* Control);
     void SetFocusChain();
+    void InstallFonts();
     void Invalidated();
 
     static gboolean OnDraw(GtkWidget* Widget, cairo_t* Cr, gpointer Self);
@@ -63,6 +64,7 @@ private:
     GtkWidget* FLayers{nullptr};
     std::unique_ptr<TSurface> FSurface;
     cairo_surface_t* FCairoSurface{nullptr};
+    GtkCssProvider* FFonts{nullptr};
     bool FDirty{true};
     bool FActive{false};
     std::vector<TNative> FNatives;
