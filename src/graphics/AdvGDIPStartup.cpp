@@ -8,7 +8,7 @@
 namespace {
 // The process-wide start-up state.
 uintptr_t gToken = 0;
-GdiplusStartupInput gInput;
+GdiplusStartupInput gInput{1, nullptr, 1, 0}; // what start-up fills in, also for the restart
 GdiplusStartupOutput gOutput;
 uintptr_t gHookToken = 0;
 } // namespace
