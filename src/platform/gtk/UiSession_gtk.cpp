@@ -1,4 +1,6 @@
 // The program's GTK 3 session: the back end, the main window, and gtk_main.
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "platform/UiSession.h"
@@ -27,6 +29,11 @@ private:
 } // namespace
 
 std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
-    gtk_init(&Argc, &Argv);
+    if (!gtk_init_check(&Argc, &Argv)) {
+        const char* display = g_getenv("DISPLAY");
+        std::fprintf(stderr, "Velundo Client: no display to show the window on (DISPLAY is %s)\n",
+                     display ? display : "not set");
+        std::exit(1);
+    }
     return std::make_unique<TGtkSession>();
 }
