@@ -1,0 +1,15 @@
+#pragma once
+// Windows-style ANSI paths of the core <-> the operating system's own paths.
+// On Windows both are the same. Elsewhere the Wine view holds: drive Z: is the file-system root
+// (Z:\home\ann\Velundo.exe is /home/ann/Velundo.exe), no other drive exists, a path without a drive
+// is relative to the current folder (or to the root of Z: when it starts with a backslash), and
+// names are Windows-1252 in the core and UTF-8 on disk.
+#include <string>
+
+// The native form of a core path; empty when it names no place on this system (another drive, a
+// network share) or is empty.
+std::string ToNativePath(const std::string& Path);
+
+// The core form of a native path: absolute paths get drive Z:, relative ones stay relative. Bytes
+// that are not valid UTF-8 come back as '?'.
+std::string FromNativePath(const std::string& Native);

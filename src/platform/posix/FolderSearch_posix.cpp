@@ -1,0 +1,107 @@
+// Folder search on POSIX: the entries of one folder whose names match the pattern's last component
+// as Windows matches wildcards (without regard to case), with attributes derived from the file:
+// folder, read-only when the owner may not write, hidden when the name starts with a dot, system for
+// anything that is neither a regular file nor a folder, archive for every regular file.
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <memory>
+
+#include "framework/SysUtils.h"
+#include "platform/NativePaths.h"
+#include "platform/WildcardMatch.h"
+#include "platform/posix/PosixServices.h"
+
+namespace {
+
+struct TPosixSearch {
+    DIR* Dir{nullptr};
+    std::string Folder; // native, ending in '/'
+    std::string Mask;   // ANSI wildcard
+    uint32_t Attributes{0};
+    ~TPosixSearch() {
+        if (Dir) ::closedir(Dir);
+    }
+};
+
+uint32_t AttributesOf(const std::string& nativePath, const std::string& name) {
+    struct stat st {};
+    if (::stat(nativePath.c_str(), &st) != 0) return faSysFile; // a dangling link
+    uint32_t a = 0;
+    if (S_ISDIR(st.st_mode))
+        a |= faDirectory;
+    else if (S_ISREG(st.st_mode))
+        a |= faArchive;
+    else
+        a |= faSysFile;
+    if ((st.st_mode & S_IWUSR) == 0) a |= faReadOnly;
+    if (name.size() > 1 && name[0] == '.' && name != "..") a |= faHidden;
+    return a;
+}
+
+class TPosixFolderSearch : public IFolderSearch {
+public:
+    Handle FindFirst(const std::string& Pattern, uint32_t AttributeMask, TSearchEntry& Entry) override {
+        const size_t cut = Pattern.find_last_of("\\/:");
+        const std::string folder = cut == std::string::npos ? "" : Pattern.substr(0, cut + 1);
+        std::string mask = cut == std::string::npos ? Pattern : Pattern.substr(cut + 1);
+        if (mask.empty()) return nullptr;
+        std::string native = folder.empty() ? "./" : ToNativePath(folder);
+        if (native.empty()) return nullptr;
+        if (native.back() != '/') native += '/'; // "Z:" alone is the root
+        auto search = std::make_unique<TPosixSearch>();
+        search->Dir = ::opendir(native.c_str());
+        if (!search->Dir) return nullptr;
+        search->Folder = native;
+        search->Mask = mask;
+        search->Attributes = AttributeMask;
+        if (!FindNext(search.get(), Entry)) return nullptr;
+        return search.release();
+    }
+
+    bool FindNext(Handle Search, TSearchEntry& Entry) override {
+        auto* search = static_cast<TPosixSearch*>(Search);
+        while (const dirent* d = ::readdir(search->Dir)) {
+            const std::string name = Utf8ToAnsi(d->d_name);
+            if (!WildcardMatch(search->Mask, name)) continue;
+            const uint32_t attributes = AttributesOf(search->Folder + d->d_name, d->d_name);
+            if (!MatchesAttributeMask(attributes, search->Attributes)) continue;
+            Entry.Name = name;
+            Entry.Attributes = attributes;
+            return true;
+        }
+        return false;
+    }
+
+    void FindClose(Handle Search) override { delete static_cast<TPosixSearch*>(Search); }
+};
+
+class TPosixFileSystem : public IFileSystem {
+public:
+    // As DeleteFileA: no folders, no missing names, and no read-only files even for root.
+    bool RemoveFile(const std::string& Path) override {
+        const std::string native = ToNativePath(Path);
+        struct stat st {};
+        if (native.empty() || ::lstat(native.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+        if (!S_ISLNK(st.st_mode) && (st.st_mode & S_IWUSR) == 0) return false;
+        return ::unlink(native.c_str()) == 0;
+    }
+
+    bool FileExists(const std::string& Path) override {
+        const std::string native = ToNativePath(Path);
+        struct stat st {};
+        return !native.empty() && ::stat(native.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    }
+};
+
+} // namespace
+
+IFolderSearch& PosixFolderSearch() {
+    static TPosixFolderSearch search;
+    return search;
+}
+
+IFileSystem& PosixFileSystem() {
+    static TPosixFileSystem files;
+    return files;
+}

@@ -1,0 +1,37 @@
+// The Wine view of the file system: Z: is the root, backslashes are slashes, Windows-1252 is UTF-8.
+#include "platform/NativePaths.h"
+
+#include "framework/SysUtils.h"
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool HasDrive(const std::string& p) {
+    const char c = p.size() >= 2 ? p[0] : 0;
+    return p.size() >= 2 && p[1] == ':' && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
+}
+
+} // namespace
+
+std::string ToNativePath(const std::string& Path) {
+    std::string rest = Path;
+    if (HasDrive(Path)) {
+        if (Path[0] != 'Z' && Path[0] != 'z') return {};
+        rest = Path.substr(2);
+        if (rest.empty()) return "/";
+    } else if (Path.size() >= 2 && IsSeparator(Path[0]) && IsSeparator(Path[1])) {
+        return {}; // a network share (\\server\share) or a device path
+    }
+    for (char& c : rest)
+        if (c == '\\') c = '/';
+    return AnsiToUtf8(rest);
+}
+
+std::string FromNativePath(const std::string& Native) {
+    std::string path = Utf8ToAnsi(Native);
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    if (!path.empty() && path[0] == '\\') path = "Z:" + path;
+    return path;
+}

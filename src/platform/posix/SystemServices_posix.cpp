@@ -1,0 +1,153 @@
+// The small system queries on POSIX: program path, special folders from the XDG user folders, no
+// registry, no Windows version, the temporary folder and the language of the locale.
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/LocaleLanguage.h"
+#include "platform/NativePaths.h"
+#include "platform/XdgUserDirs.h"
+#include "platform/posix/PosixServices.h"
+
+namespace {
+
+std::string Env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+class TPosixProgramPath : public IProgramPath {
+public:
+    std::string ProgramPath() override {
+        std::string buffer(4096, '\0');
+        const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (n <= 0 || static_cast<size_t>(n) >= buffer.size()) return {};
+        buffer.resize(static_cast<size_t>(n));
+        return FromNativePath(buffer);
+    }
+};
+
+std::string HomeFolder() {
+    std::string home = Env("HOME");
+    if (home.empty())
+        if (const passwd* pw = ::getpwuid(::getuid())) home = pw->pw_dir ? pw->pw_dir : "";
+    return home;
+}
+
+// $XDG_<name>_HOME when absolute, else the home folder followed by the fallback.
+std::string XdgBase(const char* variable, const std::string& home, const char* fallback) {
+    const std::string value = Env(variable);
+    return !value.empty() && value[0] == '/' ? value : home + fallback;
+}
+
+std::string UserDir(const std::string& home, const char* name, const char* fallback) {
+    std::ifstream file(XdgBase("XDG_CONFIG_HOME", home, "/.config") + "/user-dirs.dirs", std::ios::binary);
+    if (file) {
+        std::ostringstream text;
+        text << file.rdbuf();
+        if (auto dir = XdgUserDirFromText(text.str(), name, home)) return *dir;
+    }
+    return home + fallback;
+}
+
+class TPosixSpecialFolders : public ISpecialFolders {
+public:
+    bool SpecialFolderPath(int Csidl, std::string& Path) override {
+        Path.clear();
+        const std::string home = HomeFolder();
+        if (home.empty()) return false;
+        std::string native;
+        switch (Csidl) {
+        case sfDesktopDirectory: native = UserDir(home, "DESKTOP", "/Desktop"); break;
+        case sfPersonal: native = UserDir(home, "DOCUMENTS", "/Documents"); break;
+        case sfTemplates: native = UserDir(home, "TEMPLATES", "/Templates"); break;
+        case sfAppData: native = XdgBase("XDG_CONFIG_HOME", home, "/.config"); break;
+        case sfStartup: native = XdgBase("XDG_CONFIG_HOME", home, "/.config") + "/autostart"; break;
+        case sfStartMenu: native = XdgBase("XDG_DATA_HOME", home, "/.local/share") + "/applications"; break;
+        case sfFonts: native = XdgBase("XDG_DATA_HOME", home, "/.local/share") + "/fonts"; break;
+        case sfInternetCache: native = XdgBase("XDG_CACHE_HOME", home, "/.cache"); break;
+        default: return false; // favourites, network places, recent, send-to, program files: none here
+        }
+        while (native.size() > 1 && native.back() == '/') native.pop_back();
+        struct stat st {};
+        if (::stat(native.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+        Path = FromNativePath(native);
+        return true;
+    }
+};
+
+class TPosixRegistry : public IRegistry {
+public:
+    Handle OpenKey(uint32_t, const std::string&, uint32_t) override { return nullptr; }
+    bool QueryValue(Handle, const std::string&, uint32_t&, std::string&) override { return false; }
+    void CloseKey(Handle) override {}
+};
+
+class TPosixOsVersion : public IOsVersion {
+public:
+    uint32_t PlatformId() override { return 0; } // neither Windows 9x (1) nor NT (2)
+};
+
+class TPosixTempPath : public ITempPath {
+public:
+    uint32_t TempPath(uint32_t BufferLength, char* Buffer) override {
+        std::string native = Env("TMPDIR");
+        if (native.empty() || native[0] != '/') native = "/tmp";
+        std::string path = FromNativePath(native);
+        if (path.back() != '\\') path += '\\';
+        if (!Buffer || BufferLength < path.size() + 1) return static_cast<uint32_t>(path.size() + 1);
+        std::memcpy(Buffer, path.c_str(), path.size() + 1);
+        return static_cast<uint32_t>(path.size());
+    }
+};
+
+class TPosixLanguage : public ISystemLanguage {
+public:
+    uint16_t SystemDefaultLangID() override {
+        for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            const std::string value = Env(variable);
+            if (!value.empty()) return LangIdFromLocale(value);
+        }
+        return LangIdFromLocale("");
+    }
+};
+
+} // namespace
+
+IProgramPath& PosixProgramPath() {
+    static TPosixProgramPath program;
+    return program;
+}
+ISpecialFolders& PosixSpecialFolders() {
+    static TPosixSpecialFolders folders;
+    return folders;
+}
+IRegistry& PosixRegistry() {
+    static TPosixRegistry registry;
+    return registry;
+}
+IOsVersion& PosixOsVersion() {
+    static TPosixOsVersion version;
+    return version;
+}
+ITempPath& PosixTempPath() {
+    static TPosixTempPath temp;
+    return temp;
+}
+ISystemLanguage& PosixSystemLanguage() {
+    static TPosixLanguage language;
+    return language;
+}
+
+TPlatform& NativePlatform() {
+    static TPlatform platform{&PosixProgramPath(),    &PosixShellOpen(),       &PosixFolderSearch(),
+                              &PosixFileSystem(),     &PosixPrivateProfile(),  &PosixSpecialFolders(),
+                              &PosixRegistry(),       &PosixOsVersion(),       &PosixTempPath(),
+                              &PosixSystemLanguage()};
+    return platform;
+}

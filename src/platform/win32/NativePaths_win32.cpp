@@ -1,0 +1,6 @@
+// On Windows the core's paths are the system's own.
+#include "platform/NativePaths.h"
+
+std::string ToNativePath(const std::string& Path) { return Path; }
+
+std::string FromNativePath(const std::string& Native) { return Native; }

@@ -1,0 +1,46 @@
+// The core's paths <-> native paths: the Wine view on POSIX, the identity on Windows.
+#include <gtest/gtest.h>
+
+#include "PlatformTest_support.h"
+#include "platform/NativePaths.h"
+
+TEST(NativePaths, MapTheWineView) {
+    struct Row {
+        std::string Path, Posix;
+    } rows[] = {
+        {"Z:\\home\\ann\\Velundo.exe", "/home/ann/Velundo.exe"},
+        {"z:\\tmp\\", "/tmp/"},
+        {"Z:", "/"},
+        {"Z:\\", "/"},
+        {"C:\\Programme\\Velundo.exe", ""},
+        {"C:\\Dokumente und Einstellungen\\All Users\\Desktop\\*.*", ""},
+        {"\\\\server\\share\\Velundo.exe", ""},
+        {"\\tmp\\a", "/tmp/a"},
+        {"rel\\a.ini", "rel/a.ini"},
+        {"Z:/mixed\\slashes", "/mixed/slashes"},
+        {"Z:\\M\xFCller \x80", "/M\xC3\xBCller \xE2\x82\xAC"},
+        {"", ""},
+    };
+    for (const Row& row : rows) {
+        const std::string expected = OnWindows() ? row.Path : row.Posix;
+        ASSERT_EQ(ToNativePath(row.Path), expected) << "path " << row.Path;
+    }
+}
+
+TEST(NativePaths, MapBack) {
+    struct Row {
+        std::string Native, Posix;
+    } rows[] = {
+        {"/home/ann/Velundo.exe", "Z:\\home\\ann\\Velundo.exe"},
+        {"/", "Z:\\"},
+        {"rel/a.ini", "rel\\a.ini"},
+        {"/M\xC3\xBCller \xE2\x82\xAC", "Z:\\M\xFCller \x80"},
+        {"/bad\xFF\xFEname", "Z:\\bad??name"}, // not UTF-8 on disk
+        {"/\xE4\xB8\xAD", "Z:\\?"},            // no Windows-1252 form
+    };
+    for (const Row& row : rows) {
+        if (OnWindows()) break; // the identity: nothing to map
+        ASSERT_EQ(FromNativePath(row.Native), row.Posix) << "native " << row.Native;
+    }
+    EXPECT_EQ(FromNativePath(ToNativePath("Z:\\a\\M\xFCller.ini")), "Z:\\a\\M\xFCller.ini");
+}
