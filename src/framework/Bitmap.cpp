@@ -15,6 +15,13 @@ int BitsOf(TPixelFormat f) {
     }
 }
 
+// A fresh zeroed block (never a reused one, which would keep old pixels).
+TBitmapBits ZeroedBits(size_t size) {
+    TBitmapBits bits;
+    bits.resize(size);
+    return bits;
+}
+
 int StrideFor(int width, int bits) { return ((width * bits + 31) / 32) * 4; }
 
 uint32_t Le32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
@@ -35,7 +42,7 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
     FWidth = AWidth;
     FHeight = AHeight;
     FStride = StrideFor(FWidth, BitsOf(FPixelFormat));
-    FBits.assign(static_cast<size_t>(FStride) * FHeight, 0);
+    FBits = ZeroedBits(static_cast<size_t>(FStride) * FHeight);
     Changed(this);
 }
 
@@ -44,7 +51,7 @@ void TBitmap::SetPixelFormat(TPixelFormat Value) {
     if (Value == FPixelFormat) return;
     FPixelFormat = Value;
     FStride = StrideFor(FWidth, BitsOf(FPixelFormat));
-    FBits.assign(static_cast<size_t>(FStride) * FHeight, 0);
+    FBits = ZeroedBits(static_cast<size_t>(FStride) * FHeight);
     Changed(this);
 }
 
@@ -150,7 +157,7 @@ void TBitmap::LoadFromStream(TStream& Stream) {
     FWidth = width;
     FHeight = static_cast<int>(height);
     FStride = StrideFor(FWidth, bits);
-    FBits.assign(static_cast<size_t>(FStride) * FHeight, 0);
+    FBits = ZeroedBits(static_cast<size_t>(FStride) * FHeight);
     for (int row = 0; row < FHeight; ++row) {
         const int target = topDown ? row : FHeight - 1 - row;
         Stream.ReadBuffer(ScanLine(target), FStride);

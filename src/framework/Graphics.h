@@ -2,6 +2,8 @@
 // Colours, rectangles, the canvas that painting goes to, and the graphic classes (TGraphic, TBitmap)
 // with the registry of picture classes by file extension and class name.
 #include <cstdint>
+#include <cstdlib>
+#include <new>
 #include <functional>
 #include <memory>
 #include <string>
@@ -197,6 +199,30 @@ std::vector<TPaletteEntry> CreateHalftonePalette();
 // Bits per pixel times colour planes of the screen.
 int ScreenColorDepth();
 
+// Zeroed memory from calloc: a large block comes as fresh zero pages, without a clearing pass over it,
+// and growing a vector of it writes nothing. Bitmap rows live in it.
+template <typename T>
+struct TZeroedAllocator {
+    using value_type = T;
+    TZeroedAllocator() = default;
+    template <typename U>
+    TZeroedAllocator(const TZeroedAllocator<U>&) {}
+    T* allocate(size_t n) {
+        if (void* p = std::calloc(n, sizeof(T))) return static_cast<T*>(p);
+        throw std::bad_alloc();
+    }
+    void deallocate(T* p, size_t) { std::free(p); }
+    template <typename U>
+    void construct(U*) noexcept {} // already zero
+    template <typename U, typename... A>
+    void construct(U* p, A&&... a) {
+        ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+    }
+    template <typename U>
+    bool operator==(const TZeroedAllocator<U>&) const { return true; }
+};
+using TBitmapBits = std::vector<uint8_t, TZeroedAllocator<uint8_t>>;
+
 // A device-independent bitmap: 8-bit (palette indices), 24-bit or 32-bit rows in blue-green-red
 // order, rows top-down. Draws itself stretched, optionally leaving out its transparent colour.
 class TBitmap : public TGraphic {
@@ -240,7 +266,7 @@ private:
     int FHeight{0};
     int FStride{0};
     TPixelFormat FPixelFormat{pf24bit};
-    std::vector<uint8_t> FBits;
+    TBitmapBits FBits;
     std::vector<TPaletteEntry> FPalette;
     TColor FTransparentColor{clDefault};
 };
