@@ -262,6 +262,14 @@ std::string LineBreak(const std::string& t) {
     return t.find('\r') != std::string::npos ? "\r" : "\r\n";
 }
 
+// The break for a line inserted at Pos. Lines are cut at '\r' only where no '\n' follows, so after
+// such lines a new '\n' would join them into one: there the new line ends in '\r' too.
+std::string BreakAt(const std::string& t, size_t pos, const std::string& fileBreak) {
+    const size_t lf = pos == 0 ? std::string::npos : t.rfind('\n', pos - 1);
+    const size_t from = lf == std::string::npos ? 0 : lf + 1;
+    return t.find('\r', from) < pos ? "\r" : fileBreak;
+}
+
 bool EndsWithBreak(const std::string& t) { return !t.empty() && (t.back() == '\n' || t.back() == '\r'); }
 
 // Where a new entry of section s goes: after its last non-blank line.
@@ -274,10 +282,11 @@ size_t InsertionLine(const TParsed& p, const TSection& s) {
 
 bool SetValue(TParsed& p, const std::string& section, const std::string& key, const std::string& value) {
     std::string& t = p.Doc.Text;
-    const std::string brk = LineBreak(t);
+    const std::string fileBreak = LineBreak(t);
     const std::string entry = FromAnsi(p.Doc, key + "=" + value);
     const TSection* s = FindSection(p, section);
     if (!s) {
+        const std::string brk = BreakAt(t, t.size(), fileBreak);
         std::string add = (t.empty() || EndsWithBreak(t)) ? "" : brk;
         add += FromAnsi(p.Doc, "[" + section + "]") + brk + entry + brk;
         t += add;
@@ -296,10 +305,11 @@ bool SetValue(TParsed& p, const std::string& section, const std::string& key, co
     }
     const size_t after = InsertionLine(p, *s);
     if (after == 0) { // the nameless section holds nothing yet: the entry opens the file
-        t.insert(0, entry + brk);
+        t.insert(0, entry + fileBreak);
         return true;
     }
     const TLine& prev = p.Lines[after - 1];
+    const std::string brk = BreakAt(t, prev.Next, fileBreak);
     if (prev.Next == prev.End) // the last line of the file, without a line break
         t.insert(prev.Next, brk + entry);
     else

@@ -35,6 +35,7 @@ TEST(ProfileText, EditsOnlyWhatTheyMust) {
         {"new key after a bare header", "[S]\n[T]\n", "S", "j", "2", "[S]\nj=2\n[T]\n"},
         {"new key at the end without a break", "[S]\nk=1", "S", "j", "2", "[S]\nk=1\nj=2"},
         {"new section after no break", "[S]\r\nk=1", "T", "j", "2", "[S]\r\nk=1\r\n[T]\r\nj=2\r\n"},
+        {"lines cut at CR stay cut", "x\n[S]\rk=1", "S", "j", "2", "x\n[S]\rk=1\rj=2"},
         {"nameless section", "[S]\nk=1\n", "", "top", "1", "top=1\n[S]\nk=1\n"},
         {"first of repeated sections", "[S]\nk=1\n[S]\nk=2\n", "s", "k", "3", "[S]\nk=3\n[S]\nk=2\n"},
         {"leading blanks of the value go", "", "S", "k", " \t v ", "[S]\r\nk=v \r\n"},
