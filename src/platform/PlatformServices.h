@@ -116,7 +116,8 @@ public:
     virtual ~IRegistry() = default;
     // RegOpenKeyExA below one of the roots (key without a leading backslash); null when it fails.
     virtual Handle OpenKey(uint32_t Root, const std::string& Key, uint32_t Access) = 0;
-    // RegQueryValueExA; an empty name reads the key's default value. False when the value is missing.
+    // RegQueryValueExA; an empty name reads the key's default value, texts come without their
+    // terminator. False when the value is missing.
     virtual bool QueryValue(Handle Key, const std::string& Name, uint32_t& Type, std::string& Data) = 0;
     virtual void CloseKey(Handle Key) = 0;
 };

@@ -22,6 +22,9 @@ struct TPlatformFacts {
     bool HasRegistry;
     // The operating-system family: 2 (NT) under Wine, 0 (neither 9x nor NT) on POSIX.
     uint32_t PlatformId;
+    // Shell open of a file in a missing folder: POSIX answers 3 (path not found), Wine 2 (file not
+    // found). Both are failures to the launcher, which only compares with 32.
+    intptr_t MissingFolderCode;
     // A program that writes "ran" to marker.txt in its current folder.
     const char* ScriptName;
     const char* ScriptText;

@@ -115,7 +115,9 @@ class TWin32Registry : public IRegistry {
 public:
     Handle OpenKey(uint32_t Root, const std::string& Key, uint32_t Access) override {
         HKEY key = nullptr;
-        const HKEY root = reinterpret_cast<HKEY>(static_cast<uintptr_t>(Root));
+        // The predefined roots are sign-extended 32-bit values: HKEY_CURRENT_USER is
+        // 0xFFFFFFFF80000001 in a 64-bit program, not 0x80000001.
+        const HKEY root = reinterpret_cast<HKEY>(static_cast<intptr_t>(static_cast<int32_t>(Root)));
         if (RegOpenKeyExA(root, Key.c_str(), 0, Access, &key) != ERROR_SUCCESS) return nullptr;
         return key;
     }
@@ -128,6 +130,7 @@ public:
         if (RegQueryValueExA(key, Name.c_str(), nullptr, &type, buffer.data(), &got) != ERROR_SUCCESS) return false;
         Type = type;
         Data.assign(reinterpret_cast<const char*>(buffer.data()), got);
+        if (type == REG_SZ || type == REG_EXPAND_SZ) Data = Data.substr(0, Data.find('\0')); // no terminator
         return true;
     }
     void CloseKey(Handle Key) override { RegCloseKey(static_cast<HKEY>(Key)); }
