@@ -1,0 +1,333 @@
+#include "controls/AdvSmoothLabel.h"
+
+#include <utility>
+
+#include "framework/Streaming.h"
+#include "framework/TypInfo.h"
+
+// ==== TAdvSmoothLabelCaption ======================================================================
+
+TAdvSmoothLabelCaption::TAdvSmoothLabelCaption(TAdvSmoothLabel* AOwner) : FOwner(AOwner) {
+    FLocation = plCenterCenter;
+    FFont = std::make_unique<TFont>();
+    FFont->SetName("Tahoma");
+    FFont->OnChange = [this](TObject*) { Changed(); };
+    FColorStart = 0xFFE09F;
+    FColorEnd = 0x754F00;
+    FOpacityStart = 255;
+    FOpacityEnd = 255;
+    FFont->SetSize(20); // notifies the label, which may still be inside its own constructor
+    FGradientType = gtVertical;
+    FHatchStyle = HatchStyleHorizontal;
+    FPicture = std::make_unique<TAdvGDIPPicture>();
+    FPicture->OnChange = [this](TObject*) { Changed(); };
+}
+
+TAdvSmoothLabelCaption::~TAdvSmoothLabelCaption() {
+    FPicture.reset();
+    FFont.reset();
+}
+
+void TAdvSmoothLabelCaption::Changed() {
+    if (FOwner) FOwner->CaptionChanged(this);
+}
+
+template <typename T>
+void TAdvSmoothLabelCaption::Store(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Changed();
+}
+
+void TAdvSmoothLabelCaption::SetText(const std::string& Value) { Store(FText, Value); }
+void TAdvSmoothLabelCaption::SetLocation(TAdvSmoothLabelLocation Value) { Store(FLocation, Value); }
+void TAdvSmoothLabelCaption::SetLeft(int32_t Value) { Store(FLeft, Value); }
+void TAdvSmoothLabelCaption::SetTop(int32_t Value) { Store(FTop, Value); }
+void TAdvSmoothLabelCaption::SetColorStart(TColor Value) { Store(FColorStart, Value); }
+void TAdvSmoothLabelCaption::SetColorEnd(TColor Value) { Store(FColorEnd, Value); }
+void TAdvSmoothLabelCaption::SetOpacityStart(uint8_t Value) { Store(FOpacityStart, Value); }
+void TAdvSmoothLabelCaption::SetOpacityEnd(uint8_t Value) { Store(FOpacityEnd, Value); }
+void TAdvSmoothLabelCaption::SetGradientType(TAdvGradientType Value) { Store(FGradientType, Value); }
+void TAdvSmoothLabelCaption::SetHatchStyle(::HatchStyle Value) { Store(FHatchStyle, Value); }
+
+void TAdvSmoothLabelCaption::SetFont(const TFont* Value) {
+    if (Value == FFont.get()) return;
+    FFont->Assign(Value);
+    Changed();
+}
+
+void TAdvSmoothLabelCaption::SetPicture(const TAdvGDIPPicture* Value) {
+    if (Value == FPicture.get()) return;
+    FPicture->Assign(Value);
+    Changed();
+}
+
+void TAdvSmoothLabelCaption::Assign(const TPersistent* Source) {
+    const auto* s = dynamic_cast<const TAdvSmoothLabelCaption*>(Source);
+    if (!s) return;
+    FLocation = s->FLocation;
+    FLeft = s->FLeft;
+    FTop = s->FTop;
+    FColorStart = s->FColorStart;
+    FColorEnd = s->FColorEnd;
+    FGradientType = s->FGradientType;
+    FHatchStyle = s->FHatchStyle;
+    FOpacityStart = s->FOpacityStart;
+    FOpacityEnd = s->FOpacityEnd;
+    FPicture->Assign(s->FPicture.get());
+    FText = s->FText;
+    Changed();
+}
+
+namespace {
+const TEnumInfo LocationInfo{"TAdvSmoothLabelLocation",
+                             {"plTopLeft", "plTopCenter", "plTopRight", "plCenterLeft", "plCenterCenter",
+                              "plCenterRight", "plBottomLeft", "plBottomCenter", "plBottomRight", "plCustom"}};
+const TEnumInfo TextRenderingInfo{"TTextRenderingHint", {"tAntiAlias", "tClearType"}};
+const TEnumInfo AlignInfo{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+
+using C = TAdvSmoothLabelCaption;
+using L = TAdvSmoothLabel;
+namespace pub = published;
+constexpr auto none = std::nullopt;
+
+const TPublishedClass& CaptionClass() {
+    static const TPublishedClass cls(
+        "TAdvSmoothLabelCaption", nullptr,
+        {pub::String("Text", &C::Text, &C::SetText, ""),
+         pub::Enumeration("Location", LocationInfo, &C::Location, &C::SetLocation, plCenterCenter),
+         pub::Object("Font", &C::Font),
+         pub::Integer("Left", &C::Left, &C::SetLeft, 0),
+         pub::Integer("Top", &C::Top, &C::SetTop, 0),
+         pub::Object("Picture", &C::Picture),
+         pub::Color("ColorStart", &C::ColorStart, &C::SetColorStart, 0xFFE09F),
+         pub::Color("ColorEnd", &C::ColorEnd, &C::SetColorEnd, 0x754F00),
+         pub::Integer("OpacityStart", &C::OpacityStart, &C::SetOpacityStart, 255),
+         pub::Integer("OpacityEnd", &C::OpacityEnd, &C::SetOpacityEnd, 255),
+         pub::Enumeration("GradientType", AdvGradientTypeInfo(), &C::GradientType, &C::SetGradientType, gtVertical),
+         pub::Enumeration("HatchStyle", HatchStyleInfo(), &C::HatchStyle, &C::SetHatchStyle, HatchStyleHorizontal),
+         pub::Event("OnChange", &C::OnChange)});
+    return cls;
+}
+
+// The control's place and size come first, as every control stores them; then the label's own
+// properties, with the framework's Align and Visible where the label publishes them.
+const TPublishedClass& LabelClass() {
+    static const TPublishedClass cls(
+        "TAdvSmoothLabel", nullptr,
+        {pub::Integer("Left", &L::Left, &L::SetLeft, none),
+         pub::Integer("Top", &L::Top, &L::SetTop, none),
+         pub::Integer("Width", &L::Width, &L::SetWidth, none),
+         pub::Integer("Height", &L::Height, &L::SetHeight, none),
+         pub::Object("Fill", &L::Fill),
+         pub::Object("Caption", &L::Caption),
+         pub::Object("CaptionShadow", &L::CaptionShadow),
+         pub::Boolean("CaptionShadowVisible", &L::CaptionShadowVisible, &L::SetCaptionShadowVisible, false),
+         pub::Integer("CaptionShadowOffsetLeft", &L::CaptionShadowOffsetLeft, &L::SetCaptionShadowOffsetLeft, 1),
+         pub::Integer("CaptionShadowOffsetTop", &L::CaptionShadowOffsetTop, &L::SetCaptionShadowOffsetTop, 1),
+         pub::String("Version", &L::Version, &L::SetVersion, none),
+         pub::Boolean("Transparent", &L::Transparent, &L::SetTransparent, true),
+         pub::Boolean("WordWrap", &L::WordWrap, &L::SetWordWrap, false),
+         pub::Enumeration("TextRendering", TextRenderingInfo, &L::TextRendering, &L::SetTextRendering, tAntiAlias),
+         pub::Enumeration("Align", AlignInfo, &L::Align, &L::SetAlign, alNone),
+         pub::Boolean("Visible", &L::Visible, &L::SetVisible, true),
+         pub::Event("OnClick", &L::OnClick),
+         pub::Event("OnChange", &L::OnChange)});
+    return cls;
+}
+
+struct TRegisterLabel {
+    TRegisterLabel() {
+        TComponentRegistry::RegisterClass("TAdvSmoothLabel", [](TComponent* Owner) { return new TAdvSmoothLabel(Owner); });
+    }
+};
+const TRegisterLabel RegisterLabel;
+} // namespace
+
+const TPublishedClass* TAdvSmoothLabelCaption::Published() const { return &CaptionClass(); }
+
+// ==== TAdvSmoothLabel =============================================================================
+
+TAdvSmoothLabel::TAdvSmoothLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
+    FTransparent = true;
+    SetBounds(Left(), Top(), 280, 50);
+    FCaption = std::make_unique<TAdvSmoothLabelCaption>(this);
+    FCaption->OnChange = [this](TObject* Sender) { CaptionChanged(Sender); };
+    FCaptionShadow = std::make_unique<TAdvSmoothLabelCaption>(this);
+    FCaptionShadow->OnChange = [this](TObject* Sender) { CaptionChanged(Sender); };
+    FFill = std::make_unique<TGDIPFill>();
+    FFill->OnChange = [this](TObject* Sender) { FillChanged(Sender); };
+    FCaptionShadowVisible = false;
+    FCaptionShadowOffsetTop = 1;
+    FCaptionShadowOffsetLeft = 1;
+    FWordWrap = false;
+    FTextRendering = tAntiAlias;
+}
+
+TAdvSmoothLabel::~TAdvSmoothLabel() {
+    FFill.reset();
+    FCaption.reset();
+    FCaptionShadow.reset();
+}
+
+const TPublishedClass* TAdvSmoothLabel::Published() const { return &LabelClass(); }
+
+// Runs while the label is being constructed too (a caption's font notifies): it touches neither the
+// captions nor the fill, and Invalidate copes with a label that has no parent yet.
+void TAdvSmoothLabel::Changed() {
+    Invalidate();
+    if (OnChange) OnChange(this);
+}
+
+void TAdvSmoothLabel::CaptionChanged(TObject*) { Changed(); }
+void TAdvSmoothLabel::FillChanged(TObject*) { Changed(); }
+
+template <typename T>
+void TAdvSmoothLabel::Store(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Changed();
+}
+
+void TAdvSmoothLabel::SetCaptionShadowVisible(bool Value) { Store(FCaptionShadowVisible, Value); }
+void TAdvSmoothLabel::SetCaptionShadowOffsetLeft(int32_t Value) { Store(FCaptionShadowOffsetLeft, Value); }
+void TAdvSmoothLabel::SetCaptionShadowOffsetTop(int32_t Value) { Store(FCaptionShadowOffsetTop, Value); }
+void TAdvSmoothLabel::SetTransparent(bool Value) { Store(FTransparent, Value); }
+void TAdvSmoothLabel::SetWordWrap(bool Value) { Store(FWordWrap, Value); }
+void TAdvSmoothLabel::SetTextRendering(TTextRenderingHint Value) { Store(FTextRendering, Value); }
+
+void TAdvSmoothLabel::SetFill(const TGDIPFill* Value) {
+    if (Value == FFill.get()) return;
+    FFill->Assign(Value);
+    Changed();
+}
+
+void TAdvSmoothLabel::SetCaption(const TAdvSmoothLabelCaption* Value) {
+    if (Value == FCaption.get()) return;
+    FCaption->Assign(Value);
+    Changed();
+}
+
+void TAdvSmoothLabel::SetCaptionShadow(const TAdvSmoothLabelCaption* Value) {
+    if (Value == FCaptionShadow.get()) return;
+    FCaptionShadow->Assign(Value);
+    Changed();
+}
+
+std::string TAdvSmoothLabel::Version() const {
+    const uint32_t v = VersionNumber();
+    return std::to_string(v >> 24) + "." + std::to_string((v >> 16) & 0xFF) + "." + std::to_string((v >> 8) & 0xFF) +
+           "." + std::to_string(v & 0xFF);
+}
+
+void TAdvSmoothLabel::Assign(const TPersistent* Source) {
+    const auto* s = dynamic_cast<const TAdvSmoothLabel*>(Source);
+    if (!s) return;
+    FFill->Assign(s->FFill.get());
+    FCaption->Assign(s->FCaption.get());
+    FCaptionShadow->Assign(s->FCaptionShadow.get());
+    FTransparent = s->FTransparent;
+    FWordWrap = s->FWordWrap;
+    FTextRendering = s->FTextRendering;
+    FCaptionShadowVisible = s->FCaptionShadowVisible;
+    FCaptionShadowOffsetTop = s->FCaptionShadowOffsetTop;
+    FCaptionShadowOffsetLeft = s->FCaptionShadowOffsetLeft;
+    Changed();
+}
+
+// ---- Painting ------------------------------------------------------------------------------------
+
+void TAdvSmoothLabel::Paint() { DrawLabel(Canvas()); }
+
+void TAdvSmoothLabel::DrawLabel(TCanvas& ACanvas) {
+    if (Width() <= 1 || Height() <= 1) return;
+    TGPGraphics graphics(ACanvas.Handle());
+    RectF r = MakeRectF(0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1));
+    if (!FTransparent) r = FFill->Fill(&graphics, r, 255, 255, 255, 255, 255);
+    if (!FCaptionShadow->Text().empty() && FCaptionShadowVisible)
+        DrawCaption(*FCaptionShadow, graphics, FCaptionShadowOffsetLeft, FCaptionShadowOffsetTop, r);
+    if (!FCaption->Text().empty()) DrawCaption(*FCaption, graphics, 0, 0, r);
+}
+
+namespace {
+int32_t StyleBits(const TFont& Font) { // strike-out is not carried over
+    return (Font.HasStyle(fsBold) ? 1 : 0) + (Font.HasStyle(fsItalic) ? 2 : 0) + (Font.HasStyle(fsUnderline) ? 4 : 0);
+}
+
+// The horizontal alignment of a location's column: near, centre or far; -1 for plCustom.
+int32_t ColumnAlignment(TAdvSmoothLabelLocation Location) {
+    if (Location == plCustom) return -1;
+    return static_cast<int32_t>(Location) % 3;
+}
+
+// The text box's place for a location, from the label's top-left corner (W, H: text rectangle;
+// w, h: measured text; Custom: the main caption's Left and Top).
+std::pair<double, double> BasePosition(TAdvSmoothLabelLocation Location, double W, double H, double w, double h,
+                                       std::pair<double, double> Custom) {
+    if (Location == plCustom) return Custom;
+    const int column = Location % 3, row = Location / 3;
+    return {column == 0 ? 0 : column == 1 ? (W - w) / 2.0 : W - w, row == 0 ? 0 : row == 1 ? (H - h) / 2.0 : H - h};
+}
+} // namespace
+
+void TAdvSmoothLabel::DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics& Graphics, int32_t OffsetX,
+                                  int32_t OffsetY, const RectF& TextRect) {
+    const TFont& font = *ACaption.Font();
+    auto family = std::make_unique<TGPFontFamily>(AnsiToUtf16(font.Name()));
+    if (family->LastStatus == FontFamilyNotFound || family->LastStatus == FontStyleNotFound)
+        family = std::make_unique<TGPFontFamily>(u"Arial");
+    auto format = std::make_unique<TGPStringFormat>(FWordWrap ? 0 : 0x1000, 0);
+    if (FWordWrap && ColumnAlignment(ACaption.Location()) >= 0)
+        format->SetStringFormatAlign(ColumnAlignment(ACaption.Location()));
+    auto gpFont = std::make_unique<TGPFont>(family.get(), static_cast<float>(font.Size()), StyleBits(font), 3);
+
+    const std::u16string text = AnsiToUtf16(ACaption.Text());
+    RectF bounds;
+    Graphics.MeasureString(text.c_str(), static_cast<int32_t>(text.size()), gpFont.get(), TextRect, format.get(),
+                           bounds);
+    const double w = bounds.Width, h = bounds.Height;
+    const auto [posX, posY] = BasePosition(ACaption.Location(), TextRect.Width, TextRect.Height, w, h,
+                                           {FCaption->Left(), FCaption->Top()});
+    const auto x = static_cast<float>(OffsetX + posX);
+    const auto y = static_cast<float>(OffsetY + posY);
+    const RectF box = MakeRectF(x, y, static_cast<float>(w), static_cast<float>(h));
+
+    const ARGB c1 = ColorToARGB(ACaption.OpacityStart(), ACaption.ColorStart());
+    const ARGB c2 = ACaption.ColorEnd() == clNone ? c1 : ColorToARGB(ACaption.OpacityEnd(), ACaption.ColorEnd());
+    Graphics.SetTextRenderingHint(FTextRendering == tClearType ? 5 : 3);
+
+    std::unique_ptr<TGPBrush> brush;
+    switch (ACaption.GradientType()) {
+    case gtSolid: brush = std::make_unique<TGPSolidBrush>(c1); break;
+    case gtVertical: brush = std::make_unique<TGPLinearGradientBrush>(MakePointF(x, y), MakePointF(x, y + box.Height), c1, c2); break;
+    case gtHorizontal: brush = std::make_unique<TGPLinearGradientBrush>(MakePointF(x, y), MakePointF(x + box.Width, y), c1, c2); break;
+    case gtForwardDiagonal:
+        brush = std::make_unique<TGPLinearGradientBrush>(MakePointF(x, y), MakePointF(x + box.Width, y + box.Height), c1, c2);
+        break;
+    case gtBackwardDiagonal:
+        brush = std::make_unique<TGPLinearGradientBrush>(MakePointF(x, y + box.Height), MakePointF(x + box.Width, y), c2, c1);
+        break;
+    case gtHatch: brush = std::make_unique<TGPHatchBrush>(ACaption.HatchStyle(), c1, c2); break;
+    case gtTexture:
+        if (!ACaption.Picture()->Empty()) {
+            auto bytes = std::make_unique<TMemoryStream>();
+            ACaption.Picture()->SaveToStream(*bytes);
+            bytes->SetPosition(0); // libgdiplus reads from the position it is given
+            auto* adapter = new TFixedStreamAdapter(bytes.get());
+            auto image = std::make_unique<TGPImage>(adapter, false);
+            brush = std::make_unique<TGPTextureBrush>(image.get(), 0);
+            Graphics.DrawString(ACaption.Text(), gpFont.get(), box, format.get(), brush.get());
+            image.reset();
+            adapter->Release();
+            bytes.reset();
+        }
+        break;
+    default: // gtRadial, gtAngle, gtPath, gtNone make no brush: GDI+ refuses the draw
+        break;
+    }
+    if (ACaption.GradientType() != gtTexture) Graphics.DrawString(ACaption.Text(), gpFont.get(), box, format.get(), brush.get());
+    brush.reset();
+    family.reset();
+    gpFont.reset();
+    format.reset();
+}

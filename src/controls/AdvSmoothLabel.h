@@ -1,0 +1,140 @@
+#pragma once
+// Unit AdvSmoothLabel: a windowless control that paints a text with GDI+ (gradient, hatch or texture
+// glyphs, anti-aliased or ClearType), optionally after a shadow text and over a GDI+ fill.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "controls/GDIPFill.h"
+#include "framework/Controls.h"
+#include "framework/Font.h"
+
+class TAdvSmoothLabel;
+
+enum TAdvSmoothLabelLocation : uint8_t {
+    plTopLeft, plTopCenter, plTopRight, plCenterLeft, plCenterCenter, plCenterRight, plBottomLeft, plBottomCenter,
+    plBottomRight, plCustom
+};
+
+enum TTextRenderingHint : uint8_t { tAntiAlias, tClearType };
+
+// One text of the label. Every change notifies the owning label directly.
+class TAdvSmoothLabelCaption : public TPersistent {
+public:
+    explicit TAdvSmoothLabelCaption(TAdvSmoothLabel* AOwner);
+    ~TAdvSmoothLabelCaption() override;
+    TAdvSmoothLabelCaption(const TAdvSmoothLabelCaption&) = delete;
+    TAdvSmoothLabelCaption& operator=(const TAdvSmoothLabelCaption&) = delete;
+
+    // Copies everything but the font from another caption, then notifies; anything else is ignored.
+    void Assign(const TPersistent* Source) override;
+    const TPublishedClass* Published() const override;
+
+    const std::string& Text() const { return FText; }
+    void SetText(const std::string& Value);
+    TAdvSmoothLabelLocation Location() const { return FLocation; }
+    void SetLocation(TAdvSmoothLabelLocation Value);
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(const TFont* Value);
+    int32_t Left() const { return FLeft; }
+    void SetLeft(int32_t Value);
+    int32_t Top() const { return FTop; }
+    void SetTop(int32_t Value);
+    TAdvGDIPPicture* Picture() const { return FPicture.get(); }
+    void SetPicture(const TAdvGDIPPicture* Value);
+    TColor ColorStart() const { return FColorStart; }
+    void SetColorStart(TColor Value);
+    TColor ColorEnd() const { return FColorEnd; }
+    void SetColorEnd(TColor Value);
+    uint8_t OpacityStart() const { return FOpacityStart; }
+    void SetOpacityStart(uint8_t Value);
+    uint8_t OpacityEnd() const { return FOpacityEnd; }
+    void SetOpacityEnd(uint8_t Value);
+    TAdvGradientType GradientType() const { return FGradientType; }
+    void SetGradientType(TAdvGradientType Value);
+    ::HatchStyle HatchStyle() const { return FHatchStyle; }
+    void SetHatchStyle(::HatchStyle Value);
+
+    TNotifyEvent OnChange; // set by the owning label; notification goes through the owner regardless
+
+protected:
+    void Changed();
+
+private:
+    template <typename T>
+    void Store(T& Field, T Value);
+
+    TAdvSmoothLabel* FOwner{nullptr};
+    TAdvGradientType FGradientType{gtVertical};
+    TAdvSmoothLabelLocation FLocation{plCenterCenter};
+    std::unique_ptr<TAdvGDIPPicture> FPicture;
+    TColor FColorEnd{0x754F00};
+    ::HatchStyle FHatchStyle{HatchStyleHorizontal};
+    std::unique_ptr<TFont> FFont;
+    uint8_t FOpacityStart{255};
+    std::string FText;
+    int32_t FTop{0};
+    int32_t FLeft{0};
+    uint8_t FOpacityEnd{255};
+    TColor FColorStart{0xFFE09F};
+};
+
+class TAdvSmoothLabel : public TGraphicControl {
+public:
+    explicit TAdvSmoothLabel(TComponent* AOwner);
+    ~TAdvSmoothLabel() override;
+
+    void Assign(const TPersistent* Source) override;
+    const TPublishedClass* Published() const override;
+
+    // Paints the whole label on ACanvas (origin at the label's top-left corner).
+    void DrawLabel(TCanvas& ACanvas);
+    // Repaint later, then OnChange.
+    void Changed();
+    // The caption-change handler: every caption notifies the label through it.
+    void CaptionChanged(TObject* Sender);
+
+    TGDIPFill* Fill() const { return FFill.get(); }
+    void SetFill(const TGDIPFill* Value);
+    TAdvSmoothLabelCaption* Caption() const { return FCaption.get(); }
+    void SetCaption(const TAdvSmoothLabelCaption* Value);
+    TAdvSmoothLabelCaption* CaptionShadow() const { return FCaptionShadow.get(); }
+    void SetCaptionShadow(const TAdvSmoothLabelCaption* Value);
+    bool CaptionShadowVisible() const { return FCaptionShadowVisible; }
+    void SetCaptionShadowVisible(bool Value);
+    int32_t CaptionShadowOffsetLeft() const { return FCaptionShadowOffsetLeft; }
+    void SetCaptionShadowOffsetLeft(int32_t Value);
+    int32_t CaptionShadowOffsetTop() const { return FCaptionShadowOffsetTop; }
+    void SetCaptionShadowOffsetTop(int32_t Value);
+    std::string Version() const;
+    void SetVersion(const std::string&) {} // the version is fixed
+    static constexpr uint32_t VersionNumber() { return (1u << 24) + (5u << 16) + (0u << 8) + 1u; }
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    TTextRenderingHint TextRendering() const { return FTextRendering; }
+    void SetTextRendering(TTextRenderingHint Value);
+
+    TNotifyEvent OnChange;
+
+protected:
+    void Paint() override;
+
+private:
+    void FillChanged(TObject* Sender);
+    template <typename T>
+    void Store(T& Field, T Value);
+    void DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics& Graphics, int32_t OffsetX, int32_t OffsetY,
+                     const RectF& TextRect);
+
+    std::unique_ptr<TAdvSmoothLabelCaption> FCaption;
+    bool FTransparent{true};
+    std::unique_ptr<TGDIPFill> FFill;
+    bool FWordWrap{false};
+    TTextRenderingHint FTextRendering{tAntiAlias};
+    std::unique_ptr<TAdvSmoothLabelCaption> FCaptionShadow;
+    bool FCaptionShadowVisible{false};
+    int32_t FCaptionShadowOffsetTop{1};
+    int32_t FCaptionShadowOffsetLeft{1};
+};

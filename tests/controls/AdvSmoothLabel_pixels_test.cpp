@@ -1,0 +1,102 @@
+// Real pixels: the label and the fill drawn by GDI+ (libgdiplus natively, gdiplus.dll under Wine) into
+// memory canvases.
+#include <gtest/gtest.h>
+
+#include "controls/AdvSmoothLabel.h"
+#include "graphics/GdiplusCanvas_support.h"
+
+namespace {
+constexpr TColor Background = 0x00A05028; // red 40, green 80, blue 160: neither light nor grey
+
+struct TRgb {
+    int R, G, B;
+};
+TRgb Split(uint32_t c) { return {int(GetRValue(c)), int(GetGValue(c)), int(GetBValue(c))}; }
+bool IsLight(uint32_t c) {
+    const TRgb p = Split(c);
+    return p.R > 200 && p.G > 200 && p.B > 200;
+}
+bool IsGrey(uint32_t c) { // the shadow's 0x808080, allowing for anti-aliasing with the background
+    const TRgb p = Split(c);
+    return std::abs(p.R - p.G) < 24 && std::abs(p.G - p.B) < 24 && p.R > 96 && p.R < 160;
+}
+
+// The smallest rectangle holding every pixel that matches (right and bottom inclusive).
+TRect Extent(const TTestCanvas& C, int W, int H, bool (*Match)(uint32_t)) {
+    TRect r{W, H, -1, -1};
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (Match(C.At(x, y))) r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x), std::max(r.Bottom, y)};
+    return r;
+}
+} // namespace
+
+TEST(AdvSmoothLabelPixels, TheMainWindowCaptionIsLightLettersOverAGreyShadowOnePixelDownRight) {
+    // The label falls back to Arial itself, so without Arial (a Wine prefix without the usual
+    // replacement by Liberation Sans) it rightly draws nothing.
+    if (TGPFontFamily(u"Arial").LastStatus != Ok) GTEST_SKIP() << "Arial is not installed";
+    TAdvSmoothLabel label(nullptr);
+    label.SetTextRendering(tClearType);
+    label.SetCaptionShadowVisible(true);
+    for (TAdvSmoothLabelCaption* c : {label.Caption(), label.CaptionShadow()}) {
+        c->SetText("Client");
+        c->SetLocation(plCenterLeft);
+        c->Font()->SetName("Arial");
+        c->Font()->SetHeight(-27);
+    }
+    label.Caption()->SetColorStart(clWhite);
+    label.Caption()->SetColorEnd(16643823);
+    label.CaptionShadow()->SetColorStart(clGray);
+    label.CaptionShadow()->SetColorEnd(clGray);
+
+    TTestCanvas canvas(280, 50, Background);
+    label.DrawLabel(canvas.Canvas);
+
+    // Transparent: the background stays wherever there is no text.
+    EXPECT_EQ(canvas.At(0, 0), static_cast<uint32_t>(Background));
+    EXPECT_EQ(canvas.At(279, 49), static_cast<uint32_t>(Background));
+    EXPECT_EQ(canvas.FirstOtherThan(Rect(120, 0, 280, 50), Background).X, -1) << "nothing right of the word";
+
+    const TRect light = Extent(canvas, 280, 50, IsLight);
+    const TRect grey = Extent(canvas, 280, 50, IsGrey);
+    ASSERT_GE(light.Right, 0) << "no light letters";
+    ASSERT_GE(grey.Right, 0) << "no grey shadow";
+    EXPECT_LE(light.Left, 8); // left-aligned: only the glyph side bearing and GDI+'s own text padding
+    EXPECT_NEAR((light.Top + light.Bottom) / 2.0, 24.5, 4); // vertically centred
+    EXPECT_GT(light.Right - light.Left, 40);        // "Client" at 20 points
+    EXPECT_LT(light.Right - light.Left, 90);
+    EXPECT_NEAR(grey.Right, light.Right + 1, 1);
+    EXPECT_NEAR(grey.Bottom, light.Bottom + 1, 1);
+    EXPECT_GE(grey.Left, light.Left);
+}
+
+TEST(AdvSmoothLabelPixels, ANewFillIsAVerticalGradientFromSilverToGrey) {
+    TGDIPFill fill;
+    TTestCanvas canvas(280, 50, Background);
+    {
+        TGPGraphics graphics(canvas.Canvas.Handle());
+        const RectF r = fill.Fill(&graphics, MakeRectF(0, 0, 279, 49));
+        EXPECT_EQ(r.Width, 279);
+        EXPECT_EQ(r.Height, 49);
+    }
+    const TRgb top = Split(canvas.At(140, 0)), bottom = Split(canvas.At(140, 48));
+    EXPECT_NEAR(top.R, 0xC0, 6);
+    EXPECT_NEAR(bottom.R, 0x80, 6);
+    int previous = 256;
+    for (int y = 0; y < 49; ++y) {
+        const TRgb p = Split(canvas.At(140, y));
+        EXPECT_EQ(p.R, p.B) << "row " << y;
+        EXPECT_LE(p.R, previous) << "row " << y;
+        previous = p.R;
+    }
+    EXPECT_EQ(canvas.At(279, 25), static_cast<uint32_t>(Background)) << "the last column is outside the rectangle";
+}
+
+TEST(AdvSmoothLabelPixels, AnOpaqueLabelPaintsItsFillBehindTheText) {
+    TAdvSmoothLabel label(nullptr);
+    label.SetTransparent(false);
+    TTestCanvas canvas(280, 50, Background);
+    label.DrawLabel(canvas.Canvas); // both texts empty: only the fill
+    EXPECT_NEAR(Split(canvas.At(10, 1)).R, 0xBE, 8);
+    EXPECT_EQ(Split(canvas.At(10, 1)).G, Split(canvas.At(10, 1)).B);
+}
