@@ -15,8 +15,12 @@ TComponent::TComponent(TComponent* AOwner) : FOwner(AOwner) {
 }
 
 TComponent::~TComponent() {
-    while (!FComponents.empty()) delete FComponents.back(); // each child removes itself
+    DestroyComponents();
     if (FOwner) FOwner->Remove(this);
+}
+
+void TComponent::DestroyComponents() {
+    while (!FComponents.empty()) delete FComponents.back(); // each child removes itself
 }
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {

@@ -36,6 +36,8 @@ class TComponent : public TPersistent {
 public:
     explicit TComponent(TComponent* AOwner);
     ~TComponent() override;
+    // Frees the owned components, the last created first.
+    void DestroyComponents();
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 

@@ -31,6 +31,8 @@ private:
 class TApplication : public TComponent {
 public:
     TApplication(IUiBackend& Backend, std::string ExeName);
+    // The forms go first, while they can still reach the application (their timers stop through it).
+    ~TApplication() override { DestroyComponents(); }
     IUiBackend& Backend() { return FBackend; }
     const std::string& ExeName() const { return FExeName; }
     // The title set, or else the program file's name by the rule below.
