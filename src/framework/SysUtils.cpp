@@ -79,6 +79,8 @@ char UnitToAnsiChar(char32_t cp) {
     return '?';
 }
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -96,7 +98,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-} // namespace
 
 std::string AnsiToUtf8(const std::string& ansi) {
     std::string out;

@@ -47,6 +47,8 @@ std::string FormatNumber(const std::string& pattern, long long number);
 // Windows-1252 <-> UTF-8 and UTF-16 at the boundaries to the OS, GTK and GDI+. A character that
 // Windows-1252 lacks becomes '?', as the ANSI calls do.
 std::string AnsiToUtf8(const std::string& ansi);
+// Appends one code point as UTF-8 (lone surrogates too, so that they come back unchanged).
+void AppendUtf8(std::string& out, char32_t cp);
 std::string Utf8ToAnsi(const std::string& utf8);
 std::u16string AnsiToUtf16(const std::string& ansi);
 std::string Utf16ToAnsi(const std::u16string& wide);

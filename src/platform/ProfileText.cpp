@@ -17,24 +17,6 @@ struct TDocument {
     std::string Tail; // an odd last byte of a UTF-16 file, kept as it was
 };
 
-void AppendCodePoint(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) { // lone surrogates too, so that they come back unchanged
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
     std::string out;
     const size_t n = bytes.size() / 2;
@@ -46,7 +28,7 @@ std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
         uint32_t cp = unit(i);
         if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < n && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000)
             cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(++i) - 0xDC00);
-        AppendCodePoint(out, cp);
+        AppendUtf8(out, cp);
     }
     return out;
 }
