@@ -315,3 +315,7 @@ GpStatus WINGDIPAPI GdipSetImageAttributesColorKeys(GpImageAttributes* a, int32_
     return Record(__func__, {H(a), I(type), I(on), X(lo), X(hi)});
 }
 }
+
+// fontconfig keeps a pattern of its first substitution for the life of the process (the layer asks it
+// whether a family is installed); under the leak checker that is not this program's leak.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
