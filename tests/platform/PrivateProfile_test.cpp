@@ -103,7 +103,7 @@ TEST(PrivateProfileRead, OddFilesStillAnswer) {
         {"CR only", "[S]\rj=0\rk=cr\r", "S", "k", "cr"},
         {"no final line break", "[S]\r\nk=end", "S", "k", "end"},
         {"UTF-8 byte-order mark", "\xEF\xBB\xBF[S]\r\nk=M\xC3\xBCller\r\n", "S", "k", "M\xFCller"},
-        {"UTF-16 byte-order mark", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xFC\0\r\0\n\0", 24), "S", "k", "\xFC"},
+        {"UTF-16 byte-order mark", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xFC\0\r\0\n\0", 22), "S", "k", "\xFC"},
         {"Windows-1252 bytes", "[S]\r\nk=\x80 \xE4\xF6\xFC\xDF\r\n", "S", "k", "\x80 \xE4\xF6\xFC\xDF"},
         {"binary garbage alone", garbage, "S", "k", "<default>"},
         {"binary garbage before a section", garbage + "\n[S]\r\nk=after\r\n", "S", "k", "after"},
