@@ -3,10 +3,12 @@
 
 #include <memory>
 
-#include "GdipRecorder.h"
+#include "RecordingTest.h"
 #include "graphics/AdvGDIP.h"
 
 using recorder::Calls;
+using recorder::ExpectCalls;
+using recorder::PictureOf;
 using recorder::CallsNamed;
 
 namespace {
@@ -15,22 +17,6 @@ protected:
     void SetUp() override { recorder::Reset(); }
 };
 
-// Reports the first line where the recorded calls and the expected ones part.
-void ExpectCalls(const std::vector<std::string>& Got, const std::vector<std::string>& Expected) {
-    const size_t n = std::min(Got.size(), Expected.size());
-    for (size_t i = 0; i < n; ++i) ASSERT_EQ(Got[i], Expected[i]) << "call " << i;
-    ASSERT_EQ(Got.size(), Expected.size()) << (Got.size() > n ? "extra: " + Got[n] : "missing: " + Expected[n]);
-}
-
-// Makes a picture holding a few bytes without any GDI+ call.
-std::unique_ptr<TAdvGDIPPicture> PictureOf(const std::string& Bytes) {
-    auto p = std::make_unique<TAdvGDIPPicture>();
-    TMemoryStream s;
-    s.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
-    p->LoadFromStream(s);
-    recorder::Reset();
-    return p;
-}
 } // namespace
 
 // ---- fixed arguments ----

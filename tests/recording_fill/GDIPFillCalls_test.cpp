@@ -4,11 +4,13 @@
 
 #include <memory>
 
-#include "GdipRecorder.h"
+#include "RecordingTest.h"
 #include "controls/AdvSmoothLabel.h"
 #include "platform/Surface.h"
 
 using Lines = std::vector<std::string>;
+
+using recorder::ExpectCalls;
 
 namespace {
 class FillCalls : public ::testing::Test {
@@ -46,13 +48,6 @@ protected:
     std::unique_ptr<TGPGraphics> Graphics;
     TGDIPFill Fill;
 };
-
-// Reports the first line where the recorded calls and the expected ones part.
-void ExpectCalls(const Lines& Got, const Lines& Expected) {
-    const size_t n = std::min(Got.size(), Expected.size());
-    for (size_t i = 0; i < n; ++i) ASSERT_EQ(Got[i], Expected[i]) << "call " << i;
-    ASSERT_EQ(Got.size(), Expected.size()) << (Got.size() > n ? "extra: " + Got[n] : "missing: " + Expected[n]);
-}
 
 // Only the lines that start with one of the prefixes.
 Lines Filter(std::initializer_list<const char*> Prefixes, const Lines& From) {
