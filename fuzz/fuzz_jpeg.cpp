@@ -12,6 +12,11 @@ namespace {
 constexpr int64_t kMaxDecodedPixels = int64_t{4} << 20;
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    InitializeJpegUnit();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     TMemoryStream stream;
     stream.WriteBuffer(Data, static_cast<int64_t>(Size));

@@ -60,15 +60,6 @@ else()
   target_link_libraries(velundo_core PUBLIC JPEG::JPEG)
 endif()
 
-# The program names no JPEG symbol itself, yet the unit must be linked in so that its start-up registers
-# the "jpeg" and "jpg" formats that the stored window description needs.
-function(velundo_jpeg_unit)
-  if(TARGET Velundo_Client)
-    target_link_options(Velundo_Client PRIVATE "LINKER:-u,JPEGDefaults")
-  endif()
-endfunction()
-cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL velundo_jpeg_unit)
-
 # Pictures for the tests and benchmarks, made on the build host with ImageMagick and libjpeg-turbo's
 # own cjpeg, with djpeg's decoding of each as the reference.
 function(velundo_jpeg_pictures)

@@ -1,6 +1,12 @@
 #include "app/fArbeitsplatz.h"
 
+#include "app/MainFormDescription.h"
+#include "controls/AdvSmoothLabel.h"
+#include "controls/JvGradient.h"
+#include "framework/StandardClasses.h"
+#include "framework/Streaming.h"
 #include "framework/SysUtils.h"
+#include "framework/XPMan.h"
 #include "systools/TVK_SystemInfo.h"
 #include "systools/TVK_Systools.h"
 
@@ -26,60 +32,49 @@ bool IsStaleShortcut(const std::string& FileName) {
 }
 
 TMainForm::TMainForm(TComponent* AOwner, const TPlatform& Platform) : TForm(AOwner), FPlatform(Platform) {
-    SetName("MainForm");
-    CreateControls();
-    OnCreate = [this](TObject* s) { FormCreate(s); };
-    OnActivate = [this](TObject* s) { FormActivate(s); };
+    ReadComponentTextInto(*this, std::string(MainFormDescription()),
+                          [this](const std::string& Name) { return Handler(Name); });
+    BindFields();
 }
 
-void TMainForm::CreateControls() {
-    SetCaption("Velundo Client");
-    SetBounds(656, 308, 506, 294);
+const TPublishedClass* TMainForm::Published() const {
+    static const TPublishedClass cls("TMainForm", &FormClass(), {});
+    return &cls;
+}
 
-    OpenDialog1 = new TOpenDialog(this);
-    OpenDialog1->SetName("OpenDialog1");
-    OpenDialog1->SetFilter("*.exe|*.exe");
-    OpenDialog1->SetInitialDir("c:\\");
+TNotifyEvent TMainForm::Handler(const std::string& MethodName) {
+    // Input handlers run as the message loop runs them: an exception leaving one is shown.
+    auto dispatched = [this](void (TMainForm::*Method)(TObject*)) -> TNotifyEvent {
+        return [this, Method](TObject* s) { Dispatch([this, Method, s] { (this->*Method)(s); }); };
+    };
+    if (MethodName == "FormCreate") return [this](TObject* s) { FormCreate(s); };
+    if (MethodName == "FormActivate") return [this](TObject* s) { FormActivate(s); };
+    if (MethodName == "PfadBitBtnClick") return dispatched(&TMainForm::PfadBitBtnClick);
+    if (MethodName == "BitBtn1Click") return dispatched(&TMainForm::BitBtn1Click);
+    if (MethodName == "CloseTimerTimer") return dispatched(&TMainForm::CloseTimerTimer);
+    return {};
+}
 
-    CloseTimer = new TTimer(this);
-    CloseTimer->SetName("CloseTimer");
-    CloseTimer->SetEnabled(false);
-    CloseTimer->SetInterval(2000);
-    CloseTimer->OnTimer = [this](TObject* s) { Dispatch([this, s] { CloseTimerTimer(s); }); };
+namespace {
+template <class T>
+void Bind(const TComponent& Form, T*& Field, const char* Name) {
+    Field = dynamic_cast<T*>(Form.FindComponent(Name));
+    if (!Field) throw EReadError(std::string("Die Fensterbeschreibung enth\xE4lt keine Komponente ") + Name);
+}
+} // namespace
 
-    GroupBox1 = new TGroupBox(this);
-    GroupBox1->SetName("GroupBox1");
-    GroupBox1->SetParent(this);
-    GroupBox1->SetBounds(16, 176, 465, 97);
-    GroupBox1->SetCaption("Pfad der Velundo.exe auf Ihrem Server ");
-    GroupBox1->SetTabOrder(1);
-
-    ServerEdit = new TEdit(this);
-    ServerEdit->SetName("ServerEdit");
-    ServerEdit->SetParent(GroupBox1);
-    ServerEdit->SetBounds(16, 32, 409, 21);
-    ServerEdit->SetEnabled(false);
-    ServerEdit->SetReadOnly(true);
-    ServerEdit->SetTabOrder(0);
-
-    PfadBitBtn = new TBitBtn(this);
-    PfadBitBtn->SetName("PfadBitBtn");
-    PfadBitBtn->SetParent(GroupBox1);
-    PfadBitBtn->SetBounds(16, 64, 145, 25);
-    PfadBitBtn->SetCaption("Pfad ausw\xE4hlen");
-    PfadBitBtn->SetTabOrder(1);
-    PfadBitBtn->SetTabStop(true);
-    PfadBitBtn->OnClick = [this](TObject* s) { Dispatch([this, s] { PfadBitBtnClick(s); }); };
-
-    BitBtn1 = new TBitBtn(this);
-    BitBtn1->SetName("BitBtn1");
-    BitBtn1->SetParent(this);
-    BitBtn1->SetBounds(16, 72, 465, 89);
-    BitBtn1->SetCaption("Velundo starten");
-    BitBtn1->SetNumGlyphs(2);
-    BitBtn1->SetTabOrder(2);
-    BitBtn1->SetTabStop(true);
-    BitBtn1->OnClick = [this](TObject* s) { Dispatch([this, s] { BitBtn1Click(s); }); };
+void TMainForm::BindFields() {
+    Bind(*this, Panel1, "Panel1");
+    Bind(*this, Image1, "Image1");
+    Bind(*this, OpenDialog1, "OpenDialog1");
+    Bind(*this, CloseTimer, "CloseTimer");
+    Bind(*this, GroupBox1, "GroupBox1");
+    Bind(*this, ServerEdit, "ServerEdit");
+    Bind(*this, PfadBitBtn, "PfadBitBtn");
+    Bind(*this, BitBtn1, "BitBtn1");
+    Bind(*this, XPManifest1, "XPManifest1");
+    Bind(*this, AdvSmoothLabel1, "AdvSmoothLabel1");
+    Bind(*this, JvGradient2, "JvGradient2");
 }
 
 std::string TMainForm::SettingsFileName() const { return FExeDir + kSettingsFile; }

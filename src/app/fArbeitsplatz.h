@@ -11,17 +11,28 @@
 #include "framework/StdCtrls.h"
 #include "platform/PlatformServices.h"
 
+class TJvGradient;
+class TAdvSmoothLabel;
+class TXPManifest;
+
+// The main window, read from its stored description (MainFormDescription.h).
 class TMainForm : public TForm {
 public:
     TMainForm(TComponent* AOwner, const TPlatform& Platform = NativePlatform());
+    const TPublishedClass* Published() const override;
 
-    // Controls, in declared order (owned by the form as components).
+    // Controls and components, in declared order (owned by the form as components).
+    TPanel* Panel1{nullptr};
+    TImage* Image1{nullptr};
     TOpenDialog* OpenDialog1{nullptr};
     TTimer* CloseTimer{nullptr};
     TGroupBox* GroupBox1{nullptr};
     TEdit* ServerEdit{nullptr};
     TBitBtn* PfadBitBtn{nullptr};
     TBitBtn* BitBtn1{nullptr};
+    TXPManifest* XPManifest1{nullptr};
+    TAdvSmoothLabel* AdvSmoothLabel1{nullptr};
+    TJvGradient* JvGradient2{nullptr};
 
     // Handlers.
     void PfadBitBtnClick(TObject* Sender);
@@ -34,7 +45,9 @@ public:
     const std::string& ExeDir() const { return FExeDir; }
 
 private:
-    void CreateControls();
+    // The handler a description names, or none.
+    TNotifyEvent Handler(const std::string& MethodName);
+    void BindFields();
     std::string SettingsFileName() const;
     // Deletes the shortcuts to the product in one folder: Pattern is Folder followed by "*.*".
     void SweepShortcuts(const std::string& Folder, const std::string& Pattern);

@@ -1,23 +1,38 @@
-// The program entry: units are initialised in a fixed order, the main window is created and the
-// message loop runs until it closes; then everything is torn down in the reverse order.
+// The program entry: the application object first, then the units in their fixed order; the main
+// window is read from its description and the message loop runs until it closes. Then the window and
+// its controls are freed, and the units are finalised in the reverse order.
+#include "app/ProgramUnits.h"
 #include "app/fArbeitsplatz.h"
 #include "platform/UiSession.h"
-#include "systools/TVK_SystemInfo.h"
+
+namespace {
+void RunMainWindow(TApplication& Application, TUiSession& Session, const TPlatform& Platform) {
+    TProgramUnits units(Platform);
+    // Declared after the units, so freed before they are finalised, on every path.
+    struct TFreeComponents {
+        TApplication& App;
+        ~TFreeComponents() { App.DestroyComponents(); }
+    } freeComponents{Application};
+    auto* form = new TMainForm(&Application, Platform);
+    Application.SetMainForm(form);
+    form->DoCreate();
+    Session.ShowMainForm(*form);
+    Session.Run();
+}
+} // namespace
 
 int main(int argc, char** argv) {
     std::unique_ptr<TUiSession> session = CreateUiSession(argc, argv);
-    TPlatform& platform = NativePlatform();
-    {
-        TApplication application(session->Backend(), platform.Program->ProgramPath());
-        Application = &application;
-        InitializeSystemInfo(platform);
-        auto* form = new TMainForm(&application, platform);
-        application.SetMainForm(form);
-        form->DoCreate();
-        session->ShowMainForm(*form);
-        session->Run();
-        Application = nullptr;
+    TApplication application(session->Backend(), NativePlatform().Program->ProgramPath());
+    Application = &application;
+    int status = 0;
+    try {
+        RunMainWindow(application, *session, NativePlatform());
+    } catch (const std::exception& e) {
+        // The window could not be made (a damaged description): say why, and end.
+        application.ShowException(e);
+        status = 1;
     }
-    FinalizeSystemInfo();
-    return 0;
+    Application = nullptr;
+    return status;
 }

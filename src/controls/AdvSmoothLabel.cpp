@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/StandardClasses.h"
 #include "framework/Streaming.h"
 #include "framework/TypInfo.h"
 
@@ -84,7 +85,6 @@ const TEnumInfo LocationInfo{"TAdvSmoothLabelLocation",
                              {"plTopLeft", "plTopCenter", "plTopRight", "plCenterLeft", "plCenterCenter",
                               "plCenterRight", "plBottomLeft", "plBottomCenter", "plBottomRight", "plCustom"}};
 const TEnumInfo TextRenderingInfo{"TTextRenderingHint", {"tAntiAlias", "tClearType"}};
-const TEnumInfo AlignInfo{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
 
 using C = TAdvSmoothLabelCaption;
 using L = TAdvSmoothLabel;
@@ -129,7 +129,7 @@ const TPublishedClass& LabelClass() {
          pub::Boolean("Transparent", &L::Transparent, &L::SetTransparent, true),
          pub::Boolean("WordWrap", &L::WordWrap, &L::SetWordWrap, false),
          pub::Enumeration("TextRendering", TextRenderingInfo, &L::TextRendering, &L::SetTextRendering, tAntiAlias),
-         pub::Enumeration("Align", AlignInfo, &L::Align, &L::SetAlign, alNone),
+         pub::Enumeration("Align", AlignInfo(), &L::Align, &L::SetAlign, alNone),
          pub::Boolean("Visible", &L::Visible, &L::SetVisible, true),
          pub::Event("OnClick", &L::OnClick),
          pub::Event("OnChange", &L::OnChange)});

@@ -11,15 +11,9 @@
 
 uint16_t FillClipboardFormat = 0;
 
-namespace {
-struct TGDIPFillUnit {
-    TGDIPFillUnit() {
-        if (InitCount++ == 0) FillClipboardFormat = RegisterClipboardFormatName("GDI+ Fill");
-    }
-    static inline int InitCount = 0;
-};
-const TGDIPFillUnit GDIPFillUnit;
-} // namespace
+void InitializeFillUnit() {
+    if (FillClipboardFormat == 0) FillClipboardFormat = RegisterClipboardFormatName("GDI+ Fill");
+}
 
 // ---- Settings ------------------------------------------------------------------------------------
 

@@ -27,8 +27,9 @@ struct TEnumInfo;
 const TEnumInfo& AdvGradientTypeInfo();
 const TEnumInfo& HatchStyleInfo();
 
-// The identifier of the clipboard format "GDI+ Fill", registered when the program starts.
+// The identifier of the clipboard format "GDI+ Fill", registered by the unit's start-up (0 before).
 extern uint16_t FillClipboardFormat;
+void InitializeFillUnit();
 
 // ---- Outlines and picture placement (GDIPFillPlacement.cpp) --------------------------------------
 

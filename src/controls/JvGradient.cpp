@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "framework/StandardClasses.h"
+#include "framework/Streaming.h"
+
 namespace {
 // Rounds to the nearest integer, halves to the even neighbour (the default rounding mode).
 int RoundEven(double Value) { return static_cast<int>(std::nearbyint(Value)); }
@@ -26,7 +29,33 @@ private:
     uint32_t FStart;
     double FDelta[3]{};
 };
+const TEnumInfo GradientStyleInfo{"TJvGradientStyle",
+                                   {"grFilled", "grEllipse", "grHorizontal", "grVertical", "grPyramid", "grMount"}};
+
+// Bounds first, as every control stores them; the gradient fills its parent unless aligned otherwise.
+const TPublishedClass& GradientClass() {
+    using G = TJvGradient;
+    namespace pub = published;
+    static const TPublishedClass cls(
+        "TJvGradient", &ControlClass(),
+        {pub::Enumeration("Align", AlignInfo(), &G::Align, &G::SetAlign, alClient),
+         pub::Enumeration("Style", GradientStyleInfo, &G::Style, &G::SetStyle, grHorizontal),
+         pub::Color("StartColor", &G::StartColor, &G::SetStartColor, clBlue),
+         pub::Color("EndColor", &G::EndColor, &G::SetEndColor, clBlack),
+         pub::Integer("Steps", &G::Steps, &G::SetSteps, 100),
+         pub::Boolean("Visible", &G::Visible, &G::SetVisible, true)});
+    return cls;
+}
+
+struct TRegisterGradient {
+    TRegisterGradient() {
+        TComponentRegistry::RegisterClass("TJvGradient", [](TComponent* Owner) { return new TJvGradient(Owner); });
+    }
+};
+const TRegisterGradient RegisterGradient;
 } // namespace
+
+const TPublishedClass* TJvGradient::Published() const { return &GradientClass(); }
 
 TJvGradient::TJvGradient(TComponent* AOwner) : TJvGraphicControl(AOwner), FBuffer(CreateSurface(0, 0)) {
     SetOpaque(true);

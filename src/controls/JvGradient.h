@@ -13,6 +13,7 @@ enum TJvGradientStyle : uint8_t { grFilled, grEllipse, grHorizontal, grVertical,
 class TJvGradient : public TJvGraphicControl {
 public:
     explicit TJvGradient(TComponent* AOwner);
+    const TPublishedClass* Published() const override;
 
     TJvGradientStyle Style() const { return FStyle; }
     void SetStyle(TJvGradientStyle Value);

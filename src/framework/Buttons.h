@@ -8,6 +8,7 @@
 class TBitBtn : public TButton {
 public:
     using TButton::TButton;
+    const TPublishedClass* Published() const override;
     // One or more images side by side: the first for the normal state, the second for disabled.
     TBitmap& Glyph() { return FGlyph; }
     int NumGlyphs() const { return FNumGlyphs; }

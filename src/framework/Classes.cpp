@@ -30,6 +30,21 @@ TComponent* TComponent::FindComponent(const std::string& AName) const {
     return nullptr;
 }
 
+std::string TComponent::MethodName(const std::string& Event) const {
+    for (const auto& [event, method] : FMethodNames)
+        if (event == Event) return method;
+    return {};
+}
+
+void TComponent::SetMethodName(const std::string& Event, const std::string& Method) {
+    for (auto& entry : FMethodNames)
+        if (entry.first == Event) {
+            entry.second = Method;
+            return;
+        }
+    FMethodNames.emplace_back(Event, Method);
+}
+
 void TComponent::Remove(TComponent* AComponent) {
     FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), AComponent), FComponents.end());
 }

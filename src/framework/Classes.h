@@ -55,6 +55,10 @@ public:
     virtual void SetParentComponent(TComponent*) {}
     // Called once on every component read from a description, after all of them have been read.
     virtual void Loaded() {}
+    // The name of the root's handler an event is bound to ("BitBtn1Click" for "OnClick"), as the
+    // description names it; empty when the event is unbound or bound in code only.
+    std::string MethodName(const std::string& Event) const;
+    void SetMethodName(const std::string& Event, const std::string& Method);
 
 private:
     void Insert(TComponent* AComponent) { FComponents.push_back(AComponent); }
@@ -64,6 +68,7 @@ private:
     std::string FName;
     std::vector<TComponent*> FComponents;
     bool FLoading{false};
+    std::vector<std::pair<std::string, std::string>> FMethodNames; // event, handler
 };
 
 class EStreamError : public Exception {

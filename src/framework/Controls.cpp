@@ -125,7 +125,9 @@ void TWinControl::RemoveControl(TControl* AControl) {
 }
 
 void TWinControl::AlignControls() {
-    if (FAligning) return; // a child's SetBounds below comes back here
+    // A child's SetBounds below comes back here. While a description is read, the stored bounds are
+    // already aligned: the children are placed once it has been read (Loaded).
+    if (FAligning || Loading()) return;
     FAligning = true;
     TRect free = ClientRect();
     AdjustClientRect(free);
@@ -154,4 +156,15 @@ void TWinControl::AlignControls() {
         }
     }
     FAligning = false;
+}
+
+TComponent* TControl::ParentComponent() const { return FParent; }
+
+void TControl::SetParentComponent(TComponent* Value) {
+    if (auto* parent = dynamic_cast<TWinControl*>(Value)) SetParent(parent);
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    AlignControls();
 }

@@ -21,6 +21,9 @@ public:
 
     TWinControl* Parent() const { return FParent; }
     virtual void SetParent(TWinControl* AParent);
+    // In a stored description a control is nested in its parent.
+    TComponent* ParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
 
     int Left() const { return FLeft; }
     int Top() const { return FTop; }
@@ -115,6 +118,7 @@ public:
     // Places the aligned children: top ones from the top edge down, bottom ones from the bottom edge
     // up, then the client one in what is left.
     void AlignControls();
+    void Loaded() override;
     // The part of the client area that aligned children share (a panel leaves out its bevels).
     virtual void AdjustClientRect(TRect& Rect) const { (void)Rect; }
     // Paints the control's own face (not its children) on ACanvas, whose origin is the control's

@@ -7,6 +7,7 @@
 class TOpenDialog : public TComponent {
 public:
     using TComponent::TComponent;
+    const TPublishedClass* Published() const override;
     const std::string& Filter() const { return FFilter; }
     void SetFilter(const std::string& Value) { FFilter = Value; }
     const std::string& InitialDir() const { return FInitialDir; }

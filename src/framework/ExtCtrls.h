@@ -10,6 +10,7 @@
 class TTimer : public TComponent {
 public:
     using TComponent::TComponent;
+    const TPublishedClass* Published() const override;
     ~TTimer() override;
     bool Enabled() const { return FEnabled; }
     // Enabling an enabled timer changes nothing (its period is not restarted).

@@ -7,9 +7,34 @@
 #include "framework/Controls.h"
 #include "framework/UiBackend.h"
 
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = uint8_t; // bit n = TBorderIcon n
+constexpr TBorderIcons BorderIcon(TBorderIcon Icon) { return static_cast<TBorderIcons>(1u << Icon); }
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter };
+
+// A top-level window. Its bounds are those of its client area; the frame around it is the back end's.
 class TForm : public TWinControl {
 public:
     using TWinControl::TWinControl;
+    const TPublishedClass* Published() const override;
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons Value) { FBorderIcons = Value; }
+    // Where the window opens: poScreenCenter centres it, poDesigned keeps the stored left and top.
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition Value) { FPosition = Value; }
+    int ClientWidth() const { return Width(); }
+    void SetClientWidth(int Value) { SetWidth(Value); }
+    int ClientHeight() const { return Height(); }
+    void SetClientHeight(int Value) { SetHeight(Value); }
+    // The resolution the description was made at, and its text height: kept for writing it back.
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+    int TextHeight() const { return FTextHeight; }
+    void SetTextHeight(int Value) { FTextHeight = Value; }
     // Closes the form; closing the main form ends the application.
     virtual void Close();
     bool Closed() const { return FClosed; }
@@ -26,6 +51,11 @@ public:
 
 private:
     bool FClosed{false};
+    TFormBorderStyle FBorderStyle{bsSizeable};
+    TBorderIcons FBorderIcons{BorderIcon(biSystemMenu) | BorderIcon(biMinimize) | BorderIcon(biMaximize)};
+    TPosition FPosition{poDesigned};
+    int FPixelsPerInch{96};
+    int FTextHeight{13};
 };
 
 class TApplication : public TComponent {

@@ -6,6 +6,7 @@
 class TImage : public TGraphicControl {
 public:
     explicit TImage(TComponent* AOwner);
+    const TPublishedClass* Published() const override;
 
     TPicture& Picture() { return FPicture; }
     // Follows the picture's size; alignment to the parent still wins in the aligned directions.

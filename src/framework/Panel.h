@@ -8,6 +8,7 @@ enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 class TPanel : public TWinControl {
 public:
     using TWinControl::TWinControl;
+    const TPublishedClass* Published() const override;
 
     TPanelBevel BevelOuter() const { return FBevelOuter; }
     void SetBevelOuter(TPanelBevel Value);

@@ -6,6 +6,7 @@
 class TEdit : public TWinControl {
 public:
     using TWinControl::TWinControl;
+    const TPublishedClass* Published() const override;
     const std::string& Text() const { return Caption(); }
     void SetText(const std::string& Value) { SetCaption(Value); }
     bool ReadOnly() const { return FReadOnly; }
@@ -20,6 +21,7 @@ private:
 class TGroupBox : public TWinControl {
 public:
     using TWinControl::TWinControl;
+    const TPublishedClass* Published() const override;
     // An etched frame that starts half a text line below the top edge.
     void PaintWindow(TCanvas& ACanvas) override;
 };

@@ -130,8 +130,15 @@ json WriteProperties(const TPersistent& Instance) {
     json props = json::object();
     const TPublishedClass* cls = PublishedClassOf(Instance);
     if (!cls) return props;
+    const auto* component = dynamic_cast<const TComponent*>(&Instance);
     for (const TPropInfo* p : cls->Properties()) {
-        if (p->Kind == TPropKind::Event || !p->IsStored(Instance)) continue;
+        if (p->Kind == TPropKind::Event) {
+            // Events are stored by the name of the handler they were bound to by name.
+            const std::string method = component ? component->MethodName(p->Name) : std::string();
+            if (!method.empty()) props[p->Name] = AnsiToUtf8(method);
+            continue;
+        }
+        if (!p->IsStored(Instance)) continue;
         json value = WriteValue(*p, Instance);
         if (p->Kind == TPropKind::Object && value.empty()) continue; // nothing of it differs
         props[p->Name] = std::move(value);
@@ -277,6 +284,8 @@ void TReader::ReadValue(const TPropInfo& p, TPersistent& Instance, const json& V
         TNotifyEvent handler = FMethods ? FMethods(Value.get<std::string>()) : TNotifyEvent{};
         if (!handler) Fail(Path, "Methode " + Value.get<std::string>() + " nicht gefunden");
         p.SetEvent(Instance, std::move(handler));
+        if (auto* component = dynamic_cast<TComponent*>(&Instance))
+            component->SetMethodName(p.Name, Utf8ToAnsi(Value.get<std::string>()));
         return;
     }
     default:

@@ -10,6 +10,7 @@ std::optional<int64_t> TEnumInfo::ValueOf(const std::string& Name) const {
 }
 
 bool TPropInfo::IsStored(const TPersistent& Instance) const {
+    if (Stored && !Stored(Instance)) return false;
     switch (Kind) {
     case TPropKind::String:
         return !StrDefault || GetStr(Instance) != *StrDefault;

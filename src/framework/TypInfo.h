@@ -43,6 +43,9 @@ struct TPropInfo {
     std::function<void(TPersistent&, TStream&)> ReadData;
     // Events are bound by handler name when a description is read.
     std::function<void(TPersistent&, TNotifyEvent)> SetEvent;
+    // Whether the property is written at all for Instance (a control's font is not while it follows
+    // the parent's); unset means always.
+    std::function<bool(const TPersistent&)> Stored;
 
     // Whether the value held by Instance must be written (it differs from the declared default).
     bool IsStored(const TPersistent& Instance) const;

@@ -32,7 +32,10 @@ void ShutdownGdiplus(bool RunningInLibrary, bool Windows6OrLater) {
 }
 
 void InitializeGdiplus() { StartGdiplus(IsWindows6OrLater()); }
-void FinalizeGdiplus() { ShutdownGdiplus(IsRunningInLibrary(), IsWindows6OrLater()); }
+void FinalizeGdiplus() {
+    if (FontconfigSharedWithToolkit()) return;
+    ShutdownGdiplus(IsRunningInLibrary(), IsWindows6OrLater());
+}
 
 void* TGdiplusBase::operator new(size_t Size) {
     void* memory = GdipAlloc(Size);

@@ -438,15 +438,11 @@ void TJPEGImage::Compress() {
     SendProgress(psEnding, 100, false, TRect{});
 }
 
-namespace {
-// Unit start-up: the depth default follows the screen, and the two extensions are registered.
-struct TJpegUnit {
-    TJpegUnit() {
-        if (ScreenColorDepth() <= 8) JPEGDefaults.PixelFormat = jf8Bit;
-        for (const char* extension : {"jpeg", "jpg"})
-            TPictureRegistry::RegisterFileFormat(extension, "JPEG-Grafikdatei", "TJPEGImage",
-                                                 [] { return std::make_unique<TJPEGImage>(); });
-    }
-    ~TJpegUnit() { TPictureRegistry::UnregisterClass("TJPEGImage"); }
-} JpegUnit;
-} // namespace
+void InitializeJpegUnit() {
+    if (ScreenColorDepth() <= 8) JPEGDefaults.PixelFormat = jf8Bit;
+    for (const char* extension : {"jpeg", "jpg"})
+        TPictureRegistry::RegisterFileFormat(extension, "JPEG-Grafikdatei", "TJPEGImage",
+                                             [] { return std::make_unique<TJPEGImage>(); });
+}
+
+void FinalizeJpegUnit() { TPictureRegistry::UnregisterClass("TJPEGImage"); }

@@ -46,6 +46,10 @@ struct TJPEGDefaults {
     bool Smoothing{true};
 };
 extern TJPEGDefaults JPEGDefaults;
+// Unit start-up: the depth default follows the screen, and the formats "jpeg" and "jpg" (class
+// TJPEGImage) are registered; finalisation unregisters them.
+void InitializeJpegUnit();
+void FinalizeJpegUnit();
 // The screen depth the palette rule asks for (replaceable in tests).
 extern int (*JPEGScreenColorDepth)();
 

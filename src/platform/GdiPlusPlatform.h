@@ -18,3 +18,8 @@ GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family);
 bool IsWindows6OrLater();
 // The running module is a dynamic library rather than the executable.
 bool IsRunningInLibrary();
+// libgdiplus finalises fontconfig when it shuts down; while a toolkit that shares fontconfig (GTK's
+// Pango) still holds its caches that aborts the process, so GDI+ then stays up until the process
+// ends. Set by such a toolkit's session; never set on Windows.
+bool FontconfigSharedWithToolkit();
+void SetFontconfigSharedWithToolkit(bool Value);

@@ -336,6 +336,11 @@ TEST(StreamingComponents, EventsAreBoundByTheRootsHandlerNames) {
     ASSERT_TRUE(button->OnClick);
     button->OnClick(button);
     EXPECT_EQ(clicks, 1);
+    // Written back by the handler's name; an event bound in code only is not written.
+    EXPECT_NE(WriteComponentText(form).find(R"("OnClick": "BitBtn1Click")"), std::string::npos);
+    TBox coded(nullptr);
+    coded.OnClick = [](TObject*) {};
+    EXPECT_EQ(WriteObjectText(coded), "{}\n");
 
     TRootForm other(nullptr);
     EXPECT_EQ(ErrorOf([&] { ReadComponentTextInto(other, text, {}); }),

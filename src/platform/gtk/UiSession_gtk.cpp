@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/GdiPlusPlatform.h"
 #include "platform/UiSession.h"
 #include "platform/gtk/GtkBackend.h"
 #include "platform/gtk/GtkMainWindow.h"
@@ -35,5 +36,6 @@ std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
                      display ? display : "not set");
         std::exit(1);
     }
+    SetFontconfigSharedWithToolkit(true); // Pango's font caches live as long as the process
     return std::make_unique<TGtkSession>();
 }

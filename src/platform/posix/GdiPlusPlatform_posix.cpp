@@ -196,3 +196,10 @@ GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family) {
 bool IsWindows6OrLater() { return true; }
 
 bool IsRunningInLibrary() { return false; }
+
+namespace {
+bool gFontconfigShared = false;
+} // namespace
+
+bool FontconfigSharedWithToolkit() { return gFontconfigShared; }
+void SetFontconfigSharedWithToolkit(bool Value) { gFontconfigShared = Value; }

@@ -41,3 +41,6 @@ bool IsRunningInLibrary() {
                        reinterpret_cast<LPCSTR>(&IsRunningInLibrary), &self);
     return self != GetModuleHandleA(nullptr);
 }
+
+bool FontconfigSharedWithToolkit() { return false; }
+void SetFontconfigSharedWithToolkit(bool) {}

@@ -1,0 +1,137 @@
+// The main window as read from its stored description, rendered headlessly with the real GDI+ and
+// libjpeg: what is visible where.
+#include <gtest/gtest.h>
+
+#include "app/MainFormDescription.h"
+#include "app/fArbeitsplatz.h"
+#include "controls/AdvSmoothLabel.h"
+#include "controls/JvGradient.h"
+#include "framework/Streaming.h"
+#include "graphics/jpeg.h"
+#include "platform/headless/ClientAreaRender.h"
+#include "support/FakePlatform.h"
+
+namespace {
+uint32_t Rgb(int R, int G, int B) { return static_cast<uint32_t>(R << 16 | G << 8 | B); }
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<TApplication>(ui, "C:\\Programme\\Velundo\\Velundo_Client.exe");
+        Application = app.get();
+        form = new TMainForm(app.get(), p.Services);
+        surface = RenderClientArea(*form);
+    }
+    void TearDown() override {
+        app.reset();
+        Application = nullptr;
+    }
+    // The pixel as 0x00RRGGBB.
+    uint32_t At(int X, int Y) const { return surface->Bits[Y * surface->Stride / 4 + X] & 0xFFFFFF; }
+
+    FakePlatform p;
+    FakeUi ui;
+    std::unique_ptr<TApplication> app;
+    TMainForm* form{nullptr};
+    std::unique_ptr<TSurface> surface;
+};
+
+bool IsLight(uint32_t c) { return (c >> 16 & 0xFF) > 200 && (c >> 8 & 0xFF) > 200 && (c & 0xFF) > 200; }
+} // namespace
+
+TEST_F(MainWindow, EveryControlIsReadWithItsPlaceAndStackingOrder) {
+    ASSERT_EQ(surface->Width, 506);
+    ASSERT_EQ(surface->Height, 294);
+    // The gradient is created first, so it lies below everything; aligned to the bottom it starts 16
+    // rows above the client area.
+    EXPECT_EQ(form->Controls(0), form->JvGradient2);
+    EXPECT_EQ(form->JvGradient2->BoundsRect(), Bounds(0, -16, 506, 310));
+    EXPECT_EQ(form->Panel1->BoundsRect(), Bounds(0, 0, 506, 57));
+    EXPECT_EQ(form->Image1->BoundsRect(), Bounds(1, 1, 504, 55)) << "inside the panel's bevel";
+    EXPECT_EQ(form->Image1->Parent(), form->Panel1);
+    EXPECT_EQ(form->AdvSmoothLabel1->Parent(), form->Panel1);
+    EXPECT_EQ(form->Panel1->Controls(1), form->AdvSmoothLabel1) << "the label lies above the picture";
+    EXPECT_EQ(form->ServerEdit->Parent(), form->GroupBox1);
+    EXPECT_EQ(form->PfadBitBtn->Parent(), form->GroupBox1);
+    EXPECT_EQ(form->Caption(), "Velundo Client");
+    EXPECT_EQ(form->BorderStyle(), bsSingle);
+    EXPECT_EQ(form->BorderIcons(), BorderIcon(biSystemMenu));
+    EXPECT_EQ(form->Position(), poScreenCenter);
+    EXPECT_TRUE(form->BitBtn1->Font().HasStyle(fsBold));
+    EXPECT_FALSE(form->PfadBitBtn->Font().HasStyle(fsBold));
+    EXPECT_EQ(form->BitBtn1->NumGlyphs(), 2);
+    EXPECT_EQ(form->BitBtn1->Glyph().Width(), 32);
+    EXPECT_EQ(form->PfadBitBtn->Glyph().Width(), 16);
+    auto* banner = dynamic_cast<TJPEGImage*>(form->Image1->Picture().Graphic());
+    ASSERT_NE(banner, nullptr) << "the banner is stored as a TJPEGImage";
+    EXPECT_EQ(banner->Width(), 2600);
+    EXPECT_EQ(banner->Height(), 55);
+    EXPECT_FALSE(form->CloseTimer->Enabled());
+    EXPECT_EQ(form->CloseTimer->Interval(), 2000u);
+    EXPECT_EQ(form->OpenDialog1->Filter(), "*.exe|*.exe");
+}
+
+TEST_F(MainWindow, TheFirstVisibleBackgroundRowIsGradientBand23) {
+    // Row 57 outside the start button and the group box: the margins left and right of them.
+    for (int x : {0, 8, 15, 482, 490, 505}) EXPECT_EQ(At(x, 57), Rgb(230, 240, 250)) << "column " << x;
+    // 310 rows in 100 bands: band 23 covers gradient rows 71 to 73, so client row 57 is its last
+    // visible row; band 24 covers client rows 58 to 60.
+    EXPECT_NE(At(0, 58), At(0, 57));
+    for (int x = 0; x < 506; x += 50) EXPECT_EQ(At(x, 60), At(x, 58)) << "one band, column " << x;
+    // The bottom row is the end colour's band.
+    EXPECT_EQ(At(0, 293), Rgb(199, 218, 240));
+}
+
+TEST_F(MainWindow, TheBannerShowsItsLeftmost504ColumnsInsideThePanelBevel) {
+    auto* banner = dynamic_cast<TJPEGImage*>(form->Image1->Picture().Graphic());
+    ASSERT_NE(banner, nullptr);
+    ASSERT_NE(banner->Bitmap(), nullptr) << "decoded on its first draw";
+    // The decoded banner's column c appears at client column 1 + c, row r at 1 + r (left of the label).
+    const TBitmap& bits = *banner->Bitmap();
+    for (int c : {0, 100, 300, 420})
+        for (int r : {0, 27, 54}) {
+            const uint32_t bgr = bits.PixelColor(c, r);
+            EXPECT_EQ(At(1 + c, 1 + r), Rgb(GetRValue(bgr), GetGValue(bgr), GetBValue(bgr))) << c << "," << r;
+        }
+    // The lowered bevel around it: the system's shadow colour above and left, highlight below and right.
+    auto system = [](TColor Color) {
+        const uint32_t bgr = ColorToRGB(Color);
+        return Rgb(GetRValue(bgr), GetGValue(bgr), GetBValue(bgr));
+    };
+    EXPECT_EQ(At(0, 30), system(clBtnShadow));
+    EXPECT_EQ(At(30, 0), system(clBtnShadow));
+    EXPECT_EQ(At(30, 56), system(clBtnHighlight));
+    EXPECT_EQ(At(505, 30), system(clBtnHighlight));
+}
+
+TEST_F(MainWindow, TheCaptionLabelPaintsClientOverTheBannerClippedAtThePanelEdge) {
+    form->AdvSmoothLabel1->SetVisible(false);
+    const auto without = RenderClientArea(*form);
+    auto before = [&](int X, int Y) { return without->Bits[Y * without->Stride / 4 + X] & 0xFFFFFF; };
+    TRect light{506, 294, -1, -1}, changed{506, 294, -1, -1};
+    auto extend = [](TRect& R, int X, int Y) {
+        R = {std::min(R.Left, X), std::min(R.Top, Y), std::max(R.Right, X), std::max(R.Bottom, Y)};
+    };
+    for (int y = 0; y < 294; ++y)
+        for (int x = 0; x < 506; ++x) {
+            if (At(x, y) == before(x, y)) continue;
+            extend(changed, x, y);
+            if (IsLight(At(x, y))) extend(light, x, y);
+        }
+    ASSERT_GE(light.Right, 0) << "no light letters";
+    // Only inside the panel, from the label's left edge on: the panel clips it at its right edge.
+    EXPECT_GE(changed.Left, 424);
+    EXPECT_LE(changed.Right, 505);
+    EXPECT_GE(changed.Top, 7);
+    EXPECT_LE(changed.Bottom, 56);
+    // "Client" starts at the label's left edge and is centred in its 50 rows (7 to 56).
+    EXPECT_LE(light.Left, 424 + 8);
+    EXPECT_NEAR((light.Top + light.Bottom) / 2.0, 7 + 24.5, 4);
+    // The grey shadow reaches one pixel further right and down than the light letters.
+    EXPECT_EQ(changed.Right, light.Right + 1);
+    EXPECT_EQ(changed.Bottom, light.Bottom + 1);
+}
+
+TEST_F(MainWindow, TheStoredDescriptionRoundTrips) {
+    EXPECT_EQ(WriteComponentText(*form), std::string(MainFormDescription()));
+}
