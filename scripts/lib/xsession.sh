@@ -1,19 +1,28 @@
 # Shared by the checks that run the real Linux program under Xvfb (sourced, not run).
 
 # Re-runs the calling script under xvfb-run, which takes a free display from :99 up with its own
-# authority file, so a display :0 that belongs to the machine is never touched.
+# authority file, so a display :0 that belongs to the machine is never touched. Without -noreset the
+# server resets whenever its last client leaves, and a program connecting just then finds no display.
 velundo_under_xvfb() {
   if [ -z "${VELUNDO_GUI_DISPLAY_READY:-}" ]; then
-    exec env VELUNDO_GUI_DISPLAY_READY=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$@"
+    exec env VELUNDO_GUI_DISPLAY_READY=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$@"
   fi
   export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 }
 
-# The first window whose name matches the pattern, waited for up to 10 s; empty when none came.
+# The first window named exactly $1, waited for up to 10 s; empty when none came. xdotool matches
+# names as case-blind patterns ("Velundo_client" would find GDK's "Velundo_Client" leader window),
+# so every candidate's name is compared as it is.
+velundo_find_window() {
+  local w
+  for w in $(xdotool search --name "^$1\$" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && { echo "$w"; return; }
+  done
+}
 velundo_wait_window() {
   local win=
   for _ in $(seq 100); do
-    win=$(xdotool search --name "$1" 2>/dev/null | head -1)
+    win=$(velundo_find_window "$1")
     [ -n "$win" ] && break
     sleep 0.1
   done
