@@ -2,6 +2,8 @@
 // solid fill of a surface of the same size. Prints the ratios.
 #include <benchmark/benchmark.h>
 
+#include "RatioReporter.h"
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -60,20 +62,6 @@ void SolidFill(benchmark::State& State) {
     }
 }
 
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    // Real time per iteration by benchmark name; with repetitions, the mean.
-    std::map<std::string, double> Times;
-    void ReportRuns(const std::vector<Run>& Runs) override {
-        for (const auto& run : Runs) {
-            std::string name = run.benchmark_name();
-            const bool mean = name.size() > 5 && name.compare(name.size() - 5, 5, "_mean") == 0;
-            if (mean) name.resize(name.size() - 5);
-            if (mean || run.run_type == Run::RT_Iteration) Times[name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(Runs);
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {

@@ -2,6 +2,8 @@
 // same bytes into a buffer, for the banner size and a large photo. Prints the ratio of each pair.
 #include <benchmark/benchmark.h>
 
+#include "RatioReporter.h"
+
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -57,21 +59,6 @@ void PlainLibjpeg(benchmark::State& State, const std::string& Name) {
     }
 }
 
-// Keeps the real time per iteration of every run, to print the ratios at the end.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    // Real time per iteration by benchmark name; with repetitions, the mean.
-    std::map<std::string, double> Times;
-    void ReportRuns(const std::vector<Run>& Runs) override {
-        for (const auto& run : Runs) {
-            std::string name = run.benchmark_name();
-            const bool mean = name.size() > 5 && name.compare(name.size() - 5, 5, "_mean") == 0;
-            if (mean) name.resize(name.size() - 5);
-            if (mean || run.run_type == Run::RT_Iteration) Times[name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(Runs);
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {
