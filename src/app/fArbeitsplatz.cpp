@@ -31,7 +31,24 @@ bool IsStaleShortcut(const std::string& FileName) {
     return shortcut && Contains(name, "VELUNDO") && !Contains(name, "CLIENT");
 }
 
+namespace {
+// The classes the window's description names.
+void RegisterMainFormClasses() {
+    RegisterComponentClass<TJvGradient>("TJvGradient");
+    RegisterComponentClass<TPanel>("TPanel");
+    RegisterComponentClass<TImage>("TImage");
+    RegisterComponentClass<TAdvSmoothLabel>("TAdvSmoothLabel");
+    RegisterComponentClass<TOpenDialog>("TOpenDialog");
+    RegisterComponentClass<TTimer>("TTimer");
+    RegisterComponentClass<TGroupBox>("TGroupBox");
+    RegisterComponentClass<TEdit>("TEdit");
+    RegisterComponentClass<TBitBtn>("TBitBtn");
+    RegisterComponentClass<TXPManifest>("TXPManifest");
+}
+} // namespace
+
 TMainForm::TMainForm(TComponent* AOwner, const TPlatform& Platform) : TForm(AOwner), FPlatform(Platform) {
+    RegisterMainFormClasses();
     ReadComponentTextInto(*this, std::string(MainFormDescription()),
                           [this](const std::string& Name) { return Handler(Name); });
     BindFields();

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "framework/StandardClasses.h"
-#include "framework/Streaming.h"
 #include "framework/TypInfo.h"
 
 // ==== TAdvSmoothLabelCaption ======================================================================
@@ -135,13 +134,6 @@ const TPublishedClass& LabelClass() {
          pub::Event("OnChange", &L::OnChange)});
     return cls;
 }
-
-struct TRegisterLabel {
-    TRegisterLabel() {
-        TComponentRegistry::RegisterClass("TAdvSmoothLabel", [](TComponent* Owner) { return new TAdvSmoothLabel(Owner); });
-    }
-};
-const TRegisterLabel RegisterLabel;
 } // namespace
 
 const TPublishedClass* TAdvSmoothLabelCaption::Published() const { return &CaptionClass(); }

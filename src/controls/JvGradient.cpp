@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "framework/StandardClasses.h"
-#include "framework/Streaming.h"
 
 namespace {
 // Rounds to the nearest integer, halves to the even neighbour (the default rounding mode).
@@ -46,13 +45,6 @@ const TPublishedClass& GradientClass() {
          pub::Boolean("Visible", &G::Visible, &G::SetVisible, true)});
     return cls;
 }
-
-struct TRegisterGradient {
-    TRegisterGradient() {
-        TComponentRegistry::RegisterClass("TJvGradient", [](TComponent* Owner) { return new TJvGradient(Owner); });
-    }
-};
-const TRegisterGradient RegisterGradient;
 } // namespace
 
 const TPublishedClass* TJvGradient::Published() const { return &GradientClass(); }

@@ -1,5 +1,5 @@
-// The published interfaces of the framework's standard components, and their creation by class name
-// for the stored window description.
+// The published interfaces of the framework's standard components: what a window description stores
+// of each. The form unit whose description names them registers them for creation by class name.
 #include "framework/StandardClasses.h"
 
 #include "framework/Buttons.h"
@@ -7,7 +7,6 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
-#include "framework/Streaming.h"
 #include "framework/XPMan.h"
 
 namespace pub = published;
@@ -117,24 +116,6 @@ const TPublishedClass& XPManifestClass() {
     return cls;
 }
 
-template <class T>
-void Register(const char* ClassName) {
-    TComponentRegistry::RegisterClass(ClassName, [](TComponent* Owner) { return new T(Owner); });
-}
-
-struct TRegisterStandardClasses {
-    TRegisterStandardClasses() {
-        Register<TPanel>("TPanel");
-        Register<TGroupBox>("TGroupBox");
-        Register<TEdit>("TEdit");
-        Register<TBitBtn>("TBitBtn");
-        Register<TImage>("TImage");
-        Register<TOpenDialog>("TOpenDialog");
-        Register<TTimer>("TTimer");
-        Register<TXPManifest>("TXPManifest");
-    }
-};
-const TRegisterStandardClasses RegisterStandardClasses;
 } // namespace
 
 const TEnumInfo& AlignInfo() {

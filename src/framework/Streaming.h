@@ -35,6 +35,12 @@ public:
     static TComponent* Create(const std::string& ClassName, TComponent* Owner);
 };
 
+// Registers T under its class name: the form unit whose description names a class registers it.
+template <class T>
+void RegisterComponentClass(const std::string& ClassName) {
+    TComponentRegistry::RegisterClass(ClassName, [](TComponent* Owner) -> TComponent* { return new T(Owner); });
+}
+
 // Resolves an event handler's name (for example "BitBtn1Click") to the handler; an empty result
 // means the root has no such handler.
 using TMethodResolver = std::function<TNotifyEvent(const std::string& MethodName)>;

@@ -171,6 +171,7 @@ TEST(AdvSmoothLabel, TheMainWindowLabelRoundTripsThroughItsStoredForm) {
 }
 
 TEST(AdvSmoothLabel, IsCreatedByClassNameFromADescription) {
+    RegisterComponentClass<TAdvSmoothLabel>("TAdvSmoothLabel");
     TAdvSmoothLabel* made = dynamic_cast<TAdvSmoothLabel*>(TComponentRegistry::Create("TAdvSmoothLabel", nullptr));
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(made->Height(), 50);
