@@ -6,6 +6,7 @@
 #include "app/fArbeitsplatz.h"
 #include "controls/AdvSmoothLabel.h"
 #include "controls/JvGradient.h"
+#include "framework/Scaling.h"
 #include "framework/Streaming.h"
 #include "graphics/jpeg.h"
 #include "platform/headless/ClientAreaRender.h"
@@ -130,6 +131,25 @@ TEST_F(MainWindow, TheCaptionLabelPaintsClientOverTheBannerClippedAtThePanelEdge
     // The grey shadow reaches one pixel further right and down than the light letters.
     EXPECT_EQ(changed.Right, light.Right + 1);
     EXPECT_EQ(changed.Bottom, light.Bottom + 1);
+}
+
+TEST_F(MainWindow, At120DotsPerInchEveryPlaceSizeAndOwnFontGrowsByAQuarter) {
+    ScaleFormTo(*form, 120);
+    EXPECT_EQ(form->PixelsPerInch(), 120);
+    EXPECT_EQ(form->ClientWidth(), 633);
+    EXPECT_EQ(form->ClientHeight(), 368);
+    EXPECT_EQ(form->Font().Height(), -14);
+    EXPECT_EQ(form->BitBtn1->BoundsRect(), Bounds(20, 90, 581, 111));
+    EXPECT_EQ(form->BitBtn1->Font().Height(), -14);
+    EXPECT_TRUE(form->BitBtn1->Font().HasStyle(fsBold));
+    EXPECT_EQ(form->ServerEdit->Font().Height(), -14) << "follows the form's font";
+    EXPECT_EQ(form->ServerEdit->BoundsRect(), Bounds(20, 40, 511, 26));
+    // The aligned controls follow the grown client area: the gradient still ends at its bottom edge.
+    EXPECT_EQ(form->Panel1->BoundsRect(), Bounds(0, 0, 633, 71));
+    EXPECT_EQ(form->JvGradient2->BoundsRect(), Bounds(0, 368 - 388, 633, 388));
+    EXPECT_EQ(form->Image1->BoundsRect(), Bounds(1, 1, 631, 69)) << "inside the panel's bevel";
+    ScaleFormTo(*form, 120);
+    EXPECT_EQ(form->ClientWidth(), 633) << "already at that resolution";
 }
 
 TEST_F(MainWindow, TheStoredDescriptionRoundTrips) {

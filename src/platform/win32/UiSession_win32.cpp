@@ -1,5 +1,31 @@
-// Windows has no window of its own yet: the program runs on the headless session there.
+// The program's Win32 session: the dialogs and timers, the main window, and the message loop.
+#include "framework/Scaling.h"
 #include "platform/UiSession.h"
-#include "platform/headless/HeadlessSession.h"
+#include "platform/win32/Win32MainWindow.h"
+#include "platform/win32/WindowsApi.h"
 
-std::unique_ptr<TUiSession> CreateUiSession(int&, char**&) { return CreateHeadlessSession(); }
+namespace {
+class TWin32Session : public TUiSession {
+public:
+    IUiBackend& Backend() override { return FBackend; }
+
+    void ShowMainForm(TForm& Form) override {
+        HDC screen = GetDC(nullptr);
+        ScaleFormTo(Form, GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
+        FWindow = std::make_unique<TWin32MainWindow>(Form, FBackend);
+        FWindow->Show();
+    }
+
+    void Run() override {
+        if (FWindow) FWindow->Run();
+        FWindow.reset(); // the window goes before the form it shows is freed
+    }
+
+private:
+    TWin32Dialogs FBackend;
+    std::unique_ptr<TWin32MainWindow> FWindow;
+};
+} // namespace
+
+std::unique_ptr<TUiSession> CreateUiSession(int&, char**&) { return std::make_unique<TWin32Session>(); }

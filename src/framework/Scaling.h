@@ -1,0 +1,8 @@
+#pragma once
+// A window description is made at one resolution (its PixelsPerInch); shown at another, every place,
+// size and own font of the form and its controls is scaled by the ratio, as the system scales text.
+#include "framework/Forms.h"
+
+// Scales Form and everything in it from Form.PixelsPerInch() to ScreenPixelsPerInch (nothing when
+// they are equal, or either is not positive), and records the new resolution.
+void ScaleFormTo(TForm& Form, int ScreenPixelsPerInch);

@@ -1,0 +1,379 @@
+#include "platform/win32/Win32MainWindow.h"
+
+#include "framework/Buttons.h"
+#include "framework/ControlPainter.h"
+#include "framework/Panel.h"
+#include "framework/StdCtrls.h"
+#include "platform/win32/WindowsApi.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
+
+namespace {
+const char* const kFormClass = "TVelundoForm";
+const char* const kPanelClass = "TVelundoPanel";
+
+bool IsNativeKind(const TWinControl& Control) {
+    return dynamic_cast<const TPanel*>(&Control) || dynamic_cast<const TGroupBox*>(&Control) ||
+           dynamic_cast<const TEdit*>(&Control) || dynamic_cast<const TButton*>(&Control);
+}
+
+HFONT CreateFontOf(const TFont& Font) {
+    return CreateFontA(Font.Height(), 0, 0, 0, Font.HasStyle(fsBold) ? FW_BOLD : FW_NORMAL,
+                       Font.HasStyle(fsItalic), Font.HasStyle(fsUnderline), Font.HasStyle(fsStrikeOut),
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                       Font.Name().c_str());
+}
+
+bool SameFont(const TFont& A, const TFont& B) {
+    return A.Name() == B.Name() && A.Height() == B.Height() && A.Style() == B.Style();
+}
+
+void RegisterClasses(WNDPROC FormProc, WNDPROC PanelProc) {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXA form{};
+    form.cbSize = sizeof form;
+    form.lpfnWndProc = FormProc;
+    form.hInstance = GetModuleHandleA(nullptr);
+    form.hIcon = LoadIconA(form.hInstance, "MAINICON");
+    form.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    form.lpszClassName = kFormClass;
+    RegisterClassExA(&form);
+    WNDCLASSEXA panel = form;
+    panel.lpfnWndProc = PanelProc;
+    panel.hIcon = nullptr;
+    panel.lpszClassName = kPanelClass;
+    RegisterClassExA(&panel);
+}
+
+// One image of a glyph that holds NumGlyphs side by side, as a 24-bit bitmap.
+HBITMAP GlyphImage(TBitmap& Glyph, int NumGlyphs, int Index) {
+    const int width = Glyph.Width() / std::max(1, NumGlyphs), height = Glyph.Height();
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) return nullptr;
+    const int stride = (width * 3 + 3) & ~3;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const uint32_t c = Glyph.PixelColor(Index * width + x, y);
+            auto* p = static_cast<uint8_t*>(bits) + y * stride + x * 3;
+            p[0] = GetBValue(c);
+            p[1] = GetGValue(c);
+            p[2] = GetRValue(c);
+        }
+    return bitmap;
+}
+
+TWin32MainWindow* WindowOf(HWND Window) {
+    return reinterpret_cast<TWin32MainWindow*>(GetWindowLongPtrA(Window, GWLP_USERDATA));
+}
+} // namespace
+
+// The form does not clip its children away: a group box draws only its frame and caption and leaves
+// the rest to the form's paint below it.
+unsigned long FormWindowStyle(const TForm& Form) {
+    DWORD style = 0;
+    switch (Form.BorderStyle()) {
+    case bsNone: style |= WS_POPUP; break;
+    case bsSizeable:
+    case bsSizeToolWin: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
+    default: style |= WS_OVERLAPPED | WS_CAPTION; break; // bsSingle, bsDialog, bsToolWindow: fixed
+    }
+    if (Form.BorderStyle() != bsNone && (Form.BorderIcons() & BorderIcon(biSystemMenu))) {
+        style |= WS_SYSMENU;
+        if (Form.BorderIcons() & BorderIcon(biMinimize)) style |= WS_MINIMIZEBOX;
+        if (Form.BorderIcons() & BorderIcon(biMaximize)) style |= WS_MAXIMIZEBOX;
+    }
+    return style;
+}
+
+TWin32MainWindow::TWin32MainWindow(TForm& Form, TWin32Dialogs& Backend) : FForm(Form), FBackend(Backend) {
+    RegisterClasses(reinterpret_cast<WNDPROC>(&FormProc), reinterpret_cast<WNDPROC>(&PanelProc));
+    const DWORD style = FormWindowStyle(Form);
+    RECT outer{0, 0, Form.Width(), Form.Height()};
+    AdjustWindowRectEx(&outer, style, FALSE, 0);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    int x = Form.Left(), y = Form.Top();
+    if (Form.Position() == poScreenCenter || Form.Position() == poDesktopCenter) {
+        x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+        y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    }
+    FWindow = CreateWindowExA(0, kFormClass, Form.Caption().c_str(), style, x, y, width, height, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    FFormFont = CreateFontOf(Form.Font());
+    CreateNatives(Form, TPoint{0, 0});
+    SyncAll();
+    InvalidateHook = [this](TControl*) { Invalidated(); };
+    FBackend.SetOwner(FWindow);
+}
+
+TWin32MainWindow::~TWin32MainWindow() {
+    InvalidateHook = nullptr;
+    FBackend.SetOwner(nullptr);
+    if (FWindow) {
+        SetWindowLongPtrA(FWindow, GWLP_USERDATA, 0);
+        DestroyWindow(FWindow);
+    }
+    for (TNative& n : FNatives) {
+        if (n.Font) DeleteObject(n.Font);
+        if (n.Glyphs) ImageList_Destroy(n.Glyphs);
+    }
+    if (FFormFont) DeleteObject(FFormFont);
+}
+
+// Children in creation order; a group box goes below the controls it frames, so they paint over it.
+void TWin32MainWindow::CreateNatives(TWinControl& Parent, TPoint Origin) {
+    for (int i = 0; i < Parent.ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i));
+        if (!child) continue;
+        const TPoint at{Origin.X + child->Left(), Origin.Y + child->Top()};
+        const bool frame = dynamic_cast<TGroupBox*>(child) != nullptr;
+        if (!frame && IsNativeKind(*child)) CreateNative(*child, at);
+        CreateNatives(*child, at);
+        if (frame) CreateNative(*child, at);
+    }
+}
+
+void TWin32MainWindow::CreateNative(TWinControl& Control, TPoint Origin) {
+    TNative native;
+    native.Control = &Control;
+    native.Text = Control.Caption();
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD exStyle = 0;
+    const char* cls = "BUTTON";
+    if (dynamic_cast<TPanel*>(&Control)) {
+        cls = kPanelClass;
+        style |= WS_CLIPCHILDREN;
+    } else if (dynamic_cast<TGroupBox*>(&Control)) {
+        style |= BS_GROUPBOX;
+    } else if (auto* edit = dynamic_cast<TEdit*>(&Control)) {
+        cls = "EDIT";
+        style |= ES_AUTOHSCROLL | (edit->ReadOnly() ? ES_READONLY : 0);
+        exStyle = WS_EX_CLIENTEDGE;
+    } else {
+        auto* bitBtn = dynamic_cast<TBitBtn*>(&Control);
+        style |= bitBtn && !bitBtn->Glyph().Empty() ? BS_OWNERDRAW : BS_PUSHBUTTON;
+    }
+    if (Control.TabStop()) style |= WS_TABSTOP;
+    native.Window = CreateWindowExA(exStyle, cls, native.Text.c_str(), style, Origin.X, Origin.Y, Control.Width(),
+                                    Control.Height(), FWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(native.Window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (!SameFont(Control.Font(), FForm.Font())) native.Font = CreateFontOf(Control.Font());
+    SendMessageA(native.Window, WM_SETFONT, reinterpret_cast<WPARAM>(native.Font ? native.Font : FFormFont), FALSE);
+    EnableWindow(native.Window, Control.Enabled());
+    native.Enabled = Control.Enabled();
+    if (auto* bitBtn = dynamic_cast<TBitBtn*>(&Control); bitBtn && !bitBtn->Glyph().Empty()) SetGlyph(native);
+    FNatives.push_back(native);
+}
+
+// The glyph's images: the normal one, and the disabled one (the second image when there is one);
+// the bottom-left pixel's colour is transparent.
+void TWin32MainWindow::SetGlyph(TNative& Native) {
+    auto& button = static_cast<TBitBtn&>(*Native.Control);
+    TBitmap& glyph = button.Glyph();
+    const int count = std::max(1, button.NumGlyphs());
+    const int width = glyph.Width() / count, height = glyph.Height();
+    Native.Glyphs = ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
+    const COLORREF key = glyph.PixelColor(0, height - 1);
+    for (int index : {0, count >= 2 ? 1 : 0}) {
+        HBITMAP image = GlyphImage(glyph, count, index);
+        ImageList_AddMasked(Native.Glyphs, image, key);
+        DeleteObject(image);
+    }
+}
+
+// A bitmap button's face in the system's visual style, the glyph left of the caption with 4 pixels
+// between them and the pair centred, as the framework lays it out.
+void TWin32MainWindow::DrawBitButton(const DRAWITEMSTRUCT& Item) {
+    TNative* native = NativeOfWindow(Item.hwndItem);
+    if (!native) return;
+    HDC dc = Item.hDC;
+    RECT r = Item.rcItem;
+    const bool disabled = Item.itemState & ODS_DISABLED, pressed = Item.itemState & ODS_SELECTED;
+    const bool focused = Item.itemState & ODS_FOCUS;
+    if (HTHEME theme = OpenThemeData(Item.hwndItem, L"BUTTON")) {
+        const int state = disabled ? PBS_DISABLED : pressed ? PBS_PRESSED : focused ? PBS_DEFAULTED : PBS_NORMAL;
+        if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state))
+            DrawThemeParentBackground(Item.hwndItem, dc, &r);
+        DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
+        CloseThemeData(theme);
+    } else {
+        DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    }
+    const std::string& caption = native->Control->Caption();
+    HGDIOBJ oldFont = SelectObject(dc, native->Font ? native->Font : FFormFont);
+    SIZE extent{0, 0};
+    if (!caption.empty()) GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+    int glyphWidth = 0, glyphHeight = 0;
+    ImageList_GetIconSize(native->Glyphs, &glyphWidth, &glyphHeight);
+    const int shift = pressed ? 1 : 0;
+    const TRect client{r.left + shift, r.top + shift, r.right + shift, r.bottom + shift};
+    const TBitBtnLayout layout = LayoutBitBtn(client, TPoint{glyphWidth, glyphHeight}, TPoint{extent.cx, extent.cy});
+    ImageList_Draw(native->Glyphs, disabled ? 1 : 0, dc, layout.Glyph.Left, layout.Glyph.Top, ILD_NORMAL);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    RECT text{layout.Caption.Left, layout.Caption.Top, layout.Caption.Right, layout.Caption.Bottom};
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_SINGLELINE | DT_NOCLIP);
+    SelectObject(dc, oldFont);
+    if (focused && !(Item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = r;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+TWin32MainWindow::TNative* TWin32MainWindow::Find(const TControl* Control) {
+    for (auto& n : FNatives)
+        if (n.Control == Control) return &n;
+    return nullptr;
+}
+
+TWin32MainWindow::TNative* TWin32MainWindow::NativeOfWindow(HWND__* Window) {
+    for (auto& n : FNatives)
+        if (n.Window == Window) return &n;
+    return nullptr;
+}
+
+void TWin32MainWindow::SyncAll() { SyncChildren(FForm, TPoint{0, 0}, true); }
+
+void TWin32MainWindow::SyncChildren(TWinControl& Parent, TPoint Origin, bool ParentVisible) {
+    for (int i = 0; i < Parent.ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i));
+        if (!child) continue;
+        const TPoint at{Origin.X + child->Left(), Origin.Y + child->Top()};
+        const bool visible = ParentVisible && child->Visible();
+        if (TNative* native = Find(child)) Sync(*native, at, visible);
+        SyncChildren(*child, at, visible);
+    }
+}
+
+// Brings a native window in line with its control: place, visibility, enabled state and text.
+void TWin32MainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
+    TWinControl& c = *Native.Control;
+    RECT r;
+    GetWindowRect(Native.Window, &r);
+    MapWindowPoints(nullptr, FWindow, reinterpret_cast<POINT*>(&r), 2);
+    if (r.left != Origin.X || r.top != Origin.Y || r.right - r.left != c.Width() || r.bottom - r.top != c.Height())
+        MoveWindow(Native.Window, Origin.X, Origin.Y, c.Width(), c.Height(), TRUE);
+    if (Visible != Native.Visible) {
+        Native.Visible = Visible;
+        ShowWindow(Native.Window, Visible ? SW_SHOWNA : SW_HIDE);
+    }
+    if (c.Enabled() != Native.Enabled) {
+        Native.Enabled = c.Enabled();
+        EnableWindow(Native.Window, Native.Enabled);
+    }
+    if (c.Caption() != Native.Text) {
+        Native.Text = c.Caption();
+        SetWindowTextA(Native.Window, Native.Text.c_str());
+    }
+}
+
+void TWin32MainWindow::Invalidated() {
+    SyncAll();
+    RedrawWindow(FWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void TWin32MainWindow::Show() {
+    ShowWindow(FWindow, SW_SHOWNORMAL);
+    UpdateWindow(FWindow);
+    for (const TNative& n : FNatives)
+        if (n.Control->TabStop() && n.Control->Enabled()) {
+            SetFocus(n.Window);
+            break;
+        }
+}
+
+void TWin32MainWindow::Run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (FWindow && IsDialogMessageA(FWindow, &message)) continue; // Tab moves between the tab stops
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// The painted layers of Root into a memory canvas of the window's size, then copied in one go, so
+// nothing flickers. The form leaves the areas of its native children to them.
+void TWin32MainWindow::Paint(HWND__* Window, TWinControl& Root, bool SkipNatives) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Window, &ps);
+    auto buffer = CreateSurface(Root.Width(), Root.Height());
+    if (buffer->NativeHandle) {
+        if (SkipNatives) PaintControlTree(Root, *buffer, [this](const TWinControl& c) { return Find(&c) != nullptr; });
+        else PaintControlTree(Root, *buffer);
+        // The painter leaves the memory canvas at its last control's origin and clip.
+        HDC source = static_cast<HDC>(buffer->NativeHandle);
+        SetViewportOrgEx(source, 0, 0, nullptr);
+        SelectClipRgn(source, nullptr);
+        const RECT& r = ps.rcPaint;
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, static_cast<HDC>(buffer->NativeHandle), r.left,
+               r.top, SRCCOPY);
+    }
+    EndPaint(Window, &ps);
+}
+
+intptr_t __stdcall TWin32MainWindow::FormProc(HWND__* Window, unsigned Message, uintptr_t WParam, intptr_t LParam) {
+    TWin32MainWindow* self = WindowOf(Window);
+    if (self && self->FWindow == Window) return self->HandleFormMessage(Message, WParam, LParam);
+    return DefWindowProcA(Window, Message, WParam, LParam);
+}
+
+intptr_t TWin32MainWindow::HandleFormMessage(unsigned Message, uintptr_t WParam, intptr_t LParam) {
+    HWND window = FWindow;
+    switch (Message) {
+    case WM_ERASEBKGND:
+        return 1; // the paint covers everything
+    case WM_PAINT:
+        Paint(FWindow, FForm, true);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        // Group box captions and read-only fields stand on the button face, as the form paints it.
+        HDC dc = reinterpret_cast<HDC>(WParam);
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<intptr_t>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_DRAWITEM:
+        DrawBitButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(LParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (HIWORD(WParam) == BN_CLICKED)
+            if (TNative* native = NativeOfWindow(reinterpret_cast<HWND>(LParam))) {
+                TControl* control = native->Control;
+                FForm.Dispatch([control] { control->Click(); });
+            }
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(WParam) != WA_INACTIVE) FForm.Dispatch([this] { FForm.Activate(); });
+        break;
+    case WM_CLOSE:
+        FForm.Dispatch([this] { FForm.Close(); });
+        if (FForm.Closed()) ShowWindow(FWindow, SW_HIDE); // destroyed with this object
+        return 0;
+    case WM_DESTROY:
+        FWindow = nullptr;
+        break;
+    }
+    return DefWindowProcA(window, Message, WParam, LParam);
+}
+
+intptr_t __stdcall TWin32MainWindow::PanelProc(HWND__* Window, unsigned Message, uintptr_t WParam, intptr_t LParam) {
+    TWin32MainWindow* self = WindowOf(Window);
+    TNative* native = self ? self->NativeOfWindow(Window) : nullptr;
+    if (native && Message == WM_ERASEBKGND) return 1;
+    if (native && Message == WM_PAINT) {
+        self->Paint(Window, *native->Control, false);
+        return 0;
+    }
+    return DefWindowProcA(Window, Message, WParam, LParam);
+}
