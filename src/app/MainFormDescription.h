@@ -1,9 +1,8 @@
 #pragma once
-// The main window's stored description (resources/fArbeitsplatz.json), compiled into the program.
-#include <cstddef>
+// The main window's stored description (resources/fArbeitsplatz.json). Windows programs read it from
+// their TMAINFORM resource; on Linux it is compiled into the program as a character array.
 #include <string_view>
 
-extern const char kMainFormDescription[];
-extern const std::size_t kMainFormDescriptionSize;
-
-inline std::string_view MainFormDescription() { return {kMainFormDescription, kMainFormDescriptionSize}; }
+// The description's bytes; they live as long as the program. Throws Exception when the program
+// carries no description.
+std::string_view MainFormDescription();
