@@ -59,6 +59,9 @@ protected:
         App->SetMainForm(Form);
         Form->SetCaption("Velundo Client");
         Form->SetBounds(656, 308, 506, 294);
+        Form->SetBorderStyle(bsSingle);
+        Form->SetBorderIcons(BorderIcon(biSystemMenu));
+        Form->SetPosition(poScreenCenter);
         Panel = Make<TPanel>(Form, Bounds(0, 0, 506, 57), "Panel1");
         Panel->SetAlign(alTop);
         Panel->SetBevelOuter(bvLowered);
@@ -120,6 +123,19 @@ TEST_F(GtkMainWindowTest, FixedSizeClientAreaWithTheFormsCaption) {
     gtk_window_get_size(Window->Window(), &w, &h);
     EXPECT_EQ(w, 506);
     EXPECT_EQ(h, 294);
+}
+
+TEST_F(GtkMainWindowTest, TheBorderStyleDecidesWhetherTheWindowCanBeResized) {
+    EXPECT_FALSE(gtk_window_get_resizable(Window->Window()));
+    EXPECT_TRUE(gtk_window_get_decorated(Window->Window()));
+    Window.reset();
+    Form->SetBorderStyle(bsSizeable);
+    Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
+    EXPECT_TRUE(gtk_window_get_resizable(Window->Window()));
+    Window.reset();
+    Form->SetBorderStyle(bsNone);
+    Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
+    EXPECT_FALSE(gtk_window_get_decorated(Window->Window()));
 }
 
 TEST_F(GtkMainWindowTest, StandardControlsBecomeWidgetsAboveThePaintedLayers) {

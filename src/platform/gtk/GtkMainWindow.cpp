@@ -81,8 +81,13 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_style_context_add_class(gtk_widget_get_style_context(FWindow), "velundo");
     gtk_window_set_title(Window(), AnsiToUtf8(Form.Caption()).c_str());
-    gtk_window_set_resizable(Window(), FALSE);
-    gtk_window_set_position(Window(), GTK_WIN_POS_CENTER);
+    const bool sizeable = Form.BorderStyle() == bsSizeable || Form.BorderStyle() == bsSizeToolWin;
+    gtk_window_set_resizable(Window(), sizeable);
+    gtk_window_set_decorated(Window(), Form.BorderStyle() != bsNone);
+    if (Form.Position() == poScreenCenter || Form.Position() == poDesktopCenter)
+        gtk_window_set_position(Window(), GTK_WIN_POS_CENTER);
+    else
+        gtk_window_move(Window(), Form.Left(), Form.Top());
     FFixed = gtk_fixed_new();
     gtk_widget_set_size_request(FFixed, Form.Width(), Form.Height());
     gtk_container_add(GTK_CONTAINER(FWindow), FFixed);
@@ -334,11 +339,25 @@ gboolean TGtkMainWindow::OnMap(GtkWidget*, GdkEvent*, gpointer Self) {
     return FALSE;
 }
 
-void TGtkMainWindow::OnRealize(GtkWidget* Widget, gpointer) {
-    // A fixed single border: move and close only, a system menu but no minimise or maximise.
+// What the window manager may offer, from the form's border style and border icons (the launcher's
+// fixed single border with the system menu only: move and close, no minimise or maximise).
+void TGtkMainWindow::OnRealize(GtkWidget* Widget, gpointer Self) {
+    const TForm& form = static_cast<TGtkMainWindow*>(Self)->FForm;
+    const bool sizeable = form.BorderStyle() == bsSizeable || form.BorderStyle() == bsSizeToolWin;
+    const bool menu = form.BorderIcons() & BorderIcon(biSystemMenu);
+    int functions = GDK_FUNC_MOVE | (sizeable ? GDK_FUNC_RESIZE : 0) | (menu ? GDK_FUNC_CLOSE : 0);
+    int decorations = GDK_DECOR_BORDER | GDK_DECOR_TITLE | (sizeable ? GDK_DECOR_RESIZEH : 0) | (menu ? GDK_DECOR_MENU : 0);
+    if (menu && (form.BorderIcons() & BorderIcon(biMinimize))) {
+        functions |= GDK_FUNC_MINIMIZE;
+        decorations |= GDK_DECOR_MINIMIZE;
+    }
+    if (menu && (form.BorderIcons() & BorderIcon(biMaximize))) {
+        functions |= GDK_FUNC_MAXIMIZE;
+        decorations |= GDK_DECOR_MAXIMIZE;
+    }
     GdkWindow* window = gtk_widget_get_window(Widget);
-    gdk_window_set_functions(window, static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
-    gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
+    gdk_window_set_functions(window, static_cast<GdkWMFunction>(functions));
+    gdk_window_set_decorations(window, static_cast<GdkWMDecoration>(decorations));
 }
 
 void TGtkMainWindow::OnClicked(GtkButton* Button, gpointer Control) {
