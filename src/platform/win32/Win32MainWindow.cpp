@@ -1,5 +1,7 @@
 #include "platform/win32/Win32MainWindow.h"
 
+#include <algorithm>
+
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
 #include "framework/Panel.h"
