@@ -5,6 +5,7 @@
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
 #include "framework/StdCtrls.h"
+#include "framework/WindowedControls.h"
 #include "framework/SysUtils.h"
 
 namespace {
@@ -195,17 +196,10 @@ TGtkMainWindow::TNative* TGtkMainWindow::Find(const TControl* Control) {
     return nullptr;
 }
 
-void TGtkMainWindow::SyncAll() { SyncChildren(FForm, TPoint{0, 0}, true); }
-
-void TGtkMainWindow::SyncChildren(TWinControl& Parent, TPoint Origin, bool ParentVisible) {
-    for (int i = 0; i < Parent.ControlCount(); ++i) {
-        auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i));
-        if (!child) continue;
-        const TPoint at{Origin.X + child->Left(), Origin.Y + child->Top()};
-        const bool visible = ParentVisible && child->Visible();
-        if (TNative* native = Find(child)) Sync(*native, at, visible);
-        SyncChildren(*child, at, visible);
-    }
+void TGtkMainWindow::SyncAll() {
+    ForEachWindowedControl(FForm, [this](TWinControl& Control, TPoint Origin, bool Visible) {
+        if (TNative* native = Find(&Control)) Sync(*native, Origin, Visible);
+    });
 }
 
 // Brings a widget in line with its control: place, visibility, enabled state, text and glyph.

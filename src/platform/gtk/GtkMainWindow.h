@@ -40,7 +40,6 @@ private:
     GtkWidget* CreateWidget(TWinControl& Control, TNative& Native);
     void Sync(TNative& Native, TPoint Origin, bool ParentVisible);
     void SyncAll();
-    void SyncChildren(TWinControl& Parent, TPoint Origin, bool ParentVisible);
     TNative* Find(const TControl* Control);
     void SetFocusChain();
     void InstallFonts();

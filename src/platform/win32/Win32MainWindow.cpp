@@ -6,6 +6,7 @@
 #include "framework/ControlPainter.h"
 #include "framework/Panel.h"
 #include "framework/StdCtrls.h"
+#include "framework/WindowedControls.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <commctrl.h>
@@ -244,17 +245,10 @@ TWin32MainWindow::TNative* TWin32MainWindow::NativeOfWindow(HWND__* Window) {
     return nullptr;
 }
 
-void TWin32MainWindow::SyncAll() { SyncChildren(FForm, TPoint{0, 0}, true); }
-
-void TWin32MainWindow::SyncChildren(TWinControl& Parent, TPoint Origin, bool ParentVisible) {
-    for (int i = 0; i < Parent.ControlCount(); ++i) {
-        auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i));
-        if (!child) continue;
-        const TPoint at{Origin.X + child->Left(), Origin.Y + child->Top()};
-        const bool visible = ParentVisible && child->Visible();
-        if (TNative* native = Find(child)) Sync(*native, at, visible);
-        SyncChildren(*child, at, visible);
-    }
+void TWin32MainWindow::SyncAll() {
+    ForEachWindowedControl(FForm, [this](TWinControl& Control, TPoint Origin, bool Visible) {
+        if (TNative* native = Find(&Control)) Sync(*native, Origin, Visible);
+    });
 }
 
 // Brings a native window in line with its control: place, visibility, enabled state and text.

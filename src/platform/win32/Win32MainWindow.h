@@ -46,7 +46,6 @@ private:
     void SetGlyph(TNative& Native);
     void DrawBitButton(const tagDRAWITEMSTRUCT& Item);
     void SyncAll();
-    void SyncChildren(TWinControl& Parent, TPoint Origin, bool ParentVisible);
     void Sync(TNative& Native, TPoint Origin, bool Visible);
     TNative* Find(const TControl* Control);
     TNative* NativeOfWindow(HWND__* Window);
