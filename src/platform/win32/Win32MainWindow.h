@@ -5,7 +5,6 @@
 // paints its part of the layers the same way), group boxes, edit fields and push buttons (common
 // controls 6 draw them in the system's visual style; a bitmap button's face is drawn here in that
 // style, to place its glyph and caption as the framework lays them out).
-#include <memory>
 #include <vector>
 
 #include "framework/Forms.h"
@@ -60,7 +59,6 @@ private:
     TWin32Dialogs& FBackend;
     HWND__* FWindow{nullptr};
     HFONT__* FFormFont{nullptr};
-    std::unique_ptr<TSurface> FBuffer; // the double buffer, as large as the largest window painted
     std::vector<TNative> FNatives;
 };
 
