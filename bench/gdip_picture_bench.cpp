@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "graphics/AdvGDIP.h"
-#include "graphics/GdiPlusFlat.h"
+#include "platform/GdiPlusFlat.h"
 
 namespace {
 std::vector<uint8_t> gPng;

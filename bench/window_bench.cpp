@@ -7,7 +7,7 @@
 #include "app/fArbeitsplatz.h"
 #include "controls/JvGradient.h"
 #include "framework/ControlPainter.h"
-#include "platform/headless/HeadlessSession.h"
+#include "ui/headless/HeadlessSession.h"
 
 namespace {
 void FullRepaint(benchmark::State& State) {

@@ -6,8 +6,8 @@
 
 #include "app/ProgramUnits.h"
 #include "app/fArbeitsplatz.h"
-#include "platform/headless/ClientAreaRender.h"
-#include "platform/headless/HeadlessSession.h"
+#include "ui/headless/ClientAreaRender.h"
+#include "ui/headless/HeadlessSession.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

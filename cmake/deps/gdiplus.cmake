@@ -1,12 +1,12 @@
 # GDI+: gdiplus.dll through mingw's import library on Windows; on Linux Debian's libgdiplus, which
-# ships no headers (graphics/GdiPlusFlat.h declares what we call), and fontconfig to tell installed
+# ships no headers (platform/GdiPlusFlat.h declares what we call), and fontconfig to tell installed
 # font families from libgdiplus' fallbacks.
 if(WIN32)
-  target_compile_definitions(velundo_core PUBLIC "WINGDIPAPI=__stdcall")
-  target_link_libraries(velundo_core PUBLIC gdiplus)
+  target_compile_definitions(velundo_platform PUBLIC "WINGDIPAPI=__stdcall")
+  target_link_libraries(velundo_platform PUBLIC gdiplus)
 else()
   find_library(GDIPLUS_LIBRARY NAMES gdiplus libgdiplus.so.0 PATHS /usr/lib /usr/lib/x86_64-linux-gnu REQUIRED)
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
-  target_link_libraries(velundo_core PUBLIC ${GDIPLUS_LIBRARY} PkgConfig::FONTCONFIG)
+  target_link_libraries(velundo_platform PUBLIC ${GDIPLUS_LIBRARY} PkgConfig::FONTCONFIG)
 endif()

@@ -54,10 +54,10 @@ if(WIN32)
   set_target_properties(velundo_libjpeg PROPERTIES IMPORTED_LOCATION ${_bin}/libjpeg.a
                         INTERFACE_INCLUDE_DIRECTORIES "${_src};${_bin}")
   add_dependencies(velundo_libjpeg libjpeg_turbo)
-  target_link_libraries(velundo_core PUBLIC velundo_libjpeg)
+  target_link_libraries(velundo_graphics PUBLIC velundo_libjpeg)
 else()
   find_package(JPEG REQUIRED)
-  target_link_libraries(velundo_core PUBLIC JPEG::JPEG)
+  target_link_libraries(velundo_graphics PUBLIC JPEG::JPEG)
 endif()
 
 # Pictures for the tests and benchmarks, made on the build host with ImageMagick and libjpeg-turbo's

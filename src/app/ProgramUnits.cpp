@@ -5,7 +5,8 @@
 #include "graphics/jpeg.h"
 #include "systools/TVK_SystemInfo.h"
 
-TProgramUnits::TProgramUnits(const TPlatform& Platform) {
+TProgramUnits::TProgramUnits(const TPlatform& Platform, bool GdiplusOutlivesUnits)
+    : FGdiplusOutlivesUnits(GdiplusOutlivesUnits) {
     InitializeGdiplus();
     InitializeFillUnit();
     InitializeSystemInfo(Platform);
@@ -15,5 +16,5 @@ TProgramUnits::TProgramUnits(const TPlatform& Platform) {
 TProgramUnits::~TProgramUnits() {
     FinalizeJpegUnit();
     FinalizeSystemInfo();
-    FinalizeGdiplus();
+    if (!FGdiplusOutlivesUnits) FinalizeGdiplus();
 }

@@ -7,8 +7,12 @@
 
 class TProgramUnits {
 public:
-    explicit TProgramUnits(const TPlatform& Platform);
+    // GdiplusOutlivesUnits: the UI session needs GDI+ until the process ends (see TUiSession).
+    explicit TProgramUnits(const TPlatform& Platform, bool GdiplusOutlivesUnits = false);
     ~TProgramUnits();
     TProgramUnits(const TProgramUnits&) = delete;
     TProgramUnits& operator=(const TProgramUnits&) = delete;
+
+private:
+    bool FGdiplusOutlivesUnits{false};
 };

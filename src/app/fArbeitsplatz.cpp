@@ -1,12 +1,12 @@
 #include "app/fArbeitsplatz.h"
 
-#include "app/MainFormDescription.h"
 #include "controls/AdvSmoothLabel.h"
 #include "controls/JvGradient.h"
 #include "framework/StandardClasses.h"
 #include "framework/Streaming.h"
 #include "framework/SysUtils.h"
 #include "framework/XPMan.h"
+#include "platform/ProgramResource.h"
 #include "systools/TVK_SystemInfo.h"
 #include "systools/TVK_Systools.h"
 
@@ -29,6 +29,12 @@ bool IsStaleShortcut(const std::string& FileName) {
     const std::string ext = ".LNK";
     const bool shortcut = name.size() >= ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
     return shortcut && Contains(name, "VELUNDO") && !Contains(name, "CLIENT");
+}
+
+std::string_view MainFormDescription() {
+    const auto text = ProgramResource("TMAINFORM");
+    if (!text) throw Exception("Die Fensterbeschreibung TMAINFORM fehlt im Programm");
+    return *text;
 }
 
 namespace {

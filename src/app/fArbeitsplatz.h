@@ -3,6 +3,7 @@
 // path on every activation, choosing and storing a new path, launching it through the shell with the
 // sweep of stale desktop shortcuts, and the timed close.
 #include <string>
+#include <string_view>
 
 #include "framework/Buttons.h"
 #include "framework/Dialogs.h"
@@ -15,7 +16,11 @@ class TJvGradient;
 class TAdvSmoothLabel;
 class TXPManifest;
 
-// The main window, read from its stored description (MainFormDescription.h).
+// The main window's stored description (resources/fArbeitsplatz.json), the program's resource
+// TMAINFORM; it lives as long as the program. Throws Exception when the program carries none.
+std::string_view MainFormDescription();
+
+// The main window, read from its stored description.
 class TMainForm : public TForm {
 public:
     TMainForm(TComponent* AOwner, const TPlatform& Platform = NativePlatform());

@@ -3,11 +3,11 @@
 // its controls are freed, and the units are finalised in the reverse order.
 #include "app/ProgramUnits.h"
 #include "app/fArbeitsplatz.h"
-#include "platform/UiSession.h"
+#include "ui/UiSession.h"
 
 namespace {
 void RunMainWindow(TApplication& Application, TUiSession& Session, const TPlatform& Platform) {
-    TProgramUnits units(Platform);
+    TProgramUnits units(Platform, Session.GdiplusOutlivesUnits());
     // Declared after the units, so freed before they are finalised, on every path.
     struct TFreeComponents {
         TApplication& App;

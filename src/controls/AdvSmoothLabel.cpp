@@ -265,7 +265,7 @@ std::pair<double, double> BasePosition(TAdvSmoothLabelLocation Location, double 
 void TAdvSmoothLabel::DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics& Graphics, int32_t OffsetX,
                                   int32_t OffsetY, const RectF& TextRect) {
     const TFont& font = *ACaption.Font();
-    auto family = std::make_unique<TGPFontFamily>(AnsiToUtf16(font.Name()));
+    auto family = std::make_unique<TGPFontFamily>(SystemAnsiToUtf16(font.Name()));
     if (family->LastStatus == FontFamilyNotFound || family->LastStatus == FontStyleNotFound)
         family = std::make_unique<TGPFontFamily>(u"Arial");
     auto format = std::make_unique<TGPStringFormat>(FWordWrap ? 0 : 0x1000, 0);
@@ -273,7 +273,7 @@ void TAdvSmoothLabel::DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics&
         format->SetStringFormatAlign(ColumnAlignment(ACaption.Location()));
     auto gpFont = std::make_unique<TGPFont>(family.get(), static_cast<float>(font.Size()), StyleBits(font), 3);
 
-    const std::u16string text = AnsiToUtf16(ACaption.Text());
+    const std::u16string text = SystemAnsiToUtf16(ACaption.Text());
     RectF bounds;
     Graphics.MeasureString(text.c_str(), static_cast<int32_t>(text.size()), gpFont.get(), TextRect, format.get(),
                            bounds);

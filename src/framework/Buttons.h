@@ -11,6 +11,7 @@ public:
     const TPublishedClass* Published() const override;
     // One or more images side by side: the first for the normal state, the second for disabled.
     TBitmap& Glyph() { return FGlyph; }
+    const TBitmap& Glyph() const { return FGlyph; }
     int NumGlyphs() const { return FNumGlyphs; }
     void SetNumGlyphs(int Value) { FNumGlyphs = Value < 1 ? 1 : Value; }
     // The button face with the glyph placed as LayoutBitBtn says; the glyph's bottom-left pixel gives

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-std::function<void(TControl*)> InvalidateHook;
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
     FFont.OnChange = [this](TObject*) { FontEdited(); };
@@ -92,7 +91,10 @@ void TControl::SetColor(TColor Value) {
 }
 
 void TControl::Invalidate() {
-    if (InvalidateHook) InvalidateHook(this);
+    for (TControl* c = this; c; c = c->Parent())
+        if (c->InvalidateSink) return c->InvalidateSink(this);
+    for (TComponent* o = Owner(); o; o = o->Owner())
+        if (auto* c = dynamic_cast<TControl*>(o); c && c->InvalidateSink) return c->InvalidateSink(this);
 }
 
 void TControl::Click() {

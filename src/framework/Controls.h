@@ -55,8 +55,12 @@ public:
     void SetParentFont(bool Value);
 
     virtual bool IsWindowed() const { return false; }
-    // Asks for a repaint of this control later.
+    // Asks for a repaint of this control later: the nearest InvalidateSink up the parent chain hears
+    // of it, or else the nearest up the owner chain (a control its form made but has not placed yet).
     virtual void Invalidate();
+    // Set by whatever shows this control tree (a back end's window, on the form it shows), so that
+    // each window hears of its own controls only.
+    std::function<void(TControl*)> InvalidateSink;
     // Notifications of the framework that controls may answer.
     virtual void Resized() {}
     virtual void EnabledChanged() {}
@@ -135,6 +139,3 @@ private:
     int FTabOrder{-1};
     bool FTabStop{false};
 };
-
-// The back end's answer to Invalidate: set by the UI back end that shows the controls.
-extern std::function<void(TControl*)> InvalidateHook;

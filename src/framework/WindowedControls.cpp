@@ -1,5 +1,10 @@
 #include "framework/WindowedControls.h"
 
+#include "framework/Buttons.h"
+#include "framework/Forms.h"
+#include "framework/Panel.h"
+#include "framework/StdCtrls.h"
+
 namespace {
 void Walk(TWinControl& Parent, TPoint Origin, bool ParentVisible,
           const std::function<void(TWinControl&, TPoint, bool)>& Visit) {
@@ -16,4 +21,25 @@ void Walk(TWinControl& Parent, TPoint Origin, bool ParentVisible,
 
 void ForEachWindowedControl(TWinControl& Root, const std::function<void(TWinControl&, TPoint, bool)>& Visit) {
     Walk(Root, TPoint{0, 0}, true, Visit);
+}
+
+TNativeKind NativeKindOf(const TWinControl& Control, bool NativeWidgetsNest) {
+    if (dynamic_cast<const TGroupBox*>(&Control)) return TNativeKind::GroupBox;
+    if (dynamic_cast<const TEdit*>(&Control)) return TNativeKind::Edit;
+    if (auto* bitBtn = dynamic_cast<const TBitBtn*>(&Control); bitBtn && !bitBtn->Glyph().Empty())
+        return TNativeKind::GlyphButton;
+    if (dynamic_cast<const TButton*>(&Control)) return TNativeKind::Button;
+    if (dynamic_cast<const TPanel*>(&Control) && NativeWidgetsNest) return TNativeKind::Container;
+    return TNativeKind::None;
+}
+
+TWindowFrame FrameOf(const TForm& Form) {
+    TWindowFrame frame;
+    const TFormBorderStyle style = Form.BorderStyle();
+    frame.Decorated = style != bsNone;
+    frame.Sizeable = style == bsSizeable || style == bsSizeToolWin;
+    frame.SystemMenu = frame.Decorated && (Form.BorderIcons() & BorderIcon(biSystemMenu));
+    frame.MinimizeBox = frame.SystemMenu && (Form.BorderIcons() & BorderIcon(biMinimize));
+    frame.MaximizeBox = frame.SystemMenu && (Form.BorderIcons() & BorderIcon(biMaximize));
+    return frame;
 }

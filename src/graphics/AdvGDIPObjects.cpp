@@ -5,6 +5,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/CodePage.h"
 #include "platform/ComStream.h"
 #include "platform/GdiPlusPlatform.h"
 
@@ -80,7 +81,7 @@ GpStatus TGPGraphics::MeasureString(const char16_t* Text, int32_t Length, const 
 GpStatus TGPGraphics::DrawString(const std::string& Text, const TGPFont* Font, const RectF& Layout,
                                  const TGPStringFormat* Format, const TGPBrush* Brush) {
     // n characters into a zero-filled buffer of n + 1 units.
-    const std::u16string converted = AnsiToUtf16(Text);
+    const std::u16string converted = SystemAnsiToUtf16(Text);
     std::vector<char16_t> wide(Text.size() + 1, u'\0');
     std::memcpy(wide.data(), converted.data(), std::min(converted.size(), Text.size()) * sizeof(char16_t));
     return Keep(GdipDrawString(NativeHandle, wide.data(), static_cast<int32_t>(Text.size()), HandleOf(Font), &Layout,
@@ -297,6 +298,11 @@ uint32_t TGPImage::GetBitsPerPixel() { return (static_cast<uint32_t>(GetImagePix
 bool TGPImage::HasAlphaChannel() { return (GetImagePixelFormat() & 0x40000) != 0; }
 bool TGPImage::IsIndexedFormat() { return (GetImagePixelFormat() & 0x10000) != 0; }
 
+GpStatus TGPImage::Save(const std::string& FileName, const GpGuid& Encoder) {
+    const std::u16string name = NativeFileNameToUtf16(FileName);
+    return Keep(GdipSaveImageToFile(NativeHandle, name.c_str(), &Encoder, nullptr));
+}
+
 ImageFormatKind TGPImage::GetFormatKind() {
     // The published image format identifiers differ only in their first field.
     static constexpr uint8_t kTail[8] = {0x9d, 0x7b, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e};
@@ -321,6 +327,12 @@ TGPBitmap::TGPBitmap(TComStream* Stream, bool UseEmbeddedColorManagement) {
     LastStatus = PlatformCreateBitmap(Stream, UseEmbeddedColorManagement, &made);
     NativeHandle = reinterpret_cast<GpImage*>(made);
     if (Stream) Stream->Release();
+}
+
+TGPBitmap::TGPBitmap(int32_t Width, int32_t Height, int32_t Stride, GpPixelFormat Format, uint8_t* Scan0) {
+    GpBitmap* made = nullptr;
+    LastStatus = GdipCreateBitmapFromScan0(Width, Height, Stride, Format, Scan0, &made);
+    NativeHandle = reinterpret_cast<GpImage*>(made);
 }
 
 GpStatus TGPBitmap::BitmapGetPixel(int32_t X, int32_t Y, ARGB& Color) {

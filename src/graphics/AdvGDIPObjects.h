@@ -8,7 +8,7 @@
 #include <string>
 
 #include "framework/Graphics.h"
-#include "graphics/GdiPlusFlat.h"
+#include "platform/GdiPlusFlat.h"
 
 class TComStream;
 
@@ -212,6 +212,8 @@ public:
     bool HasAlphaChannel();
     bool IsIndexedFormat();
     ImageFormatKind GetFormatKind();
+    // Writes the image to the file (a name in the system's own form) with the encoder Encoder.
+    GpStatus Save(const std::string& FileName, const GpGuid& Encoder);
 
 protected:
     TGPImage() = default;
@@ -220,6 +222,8 @@ protected:
 class TGPBitmap : public TGPImage {
 public:
     TGPBitmap(TComStream* Stream, bool UseEmbeddedColorManagement);
+    // A bitmap over pixels the caller keeps (rows of Stride bytes) for as long as the bitmap lives.
+    TGPBitmap(int32_t Width, int32_t Height, int32_t Stride, GpPixelFormat Format, uint8_t* Scan0);
     GpStatus BitmapGetPixel(int32_t X, int32_t Y, ARGB& Color);
 };
 

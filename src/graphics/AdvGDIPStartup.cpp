@@ -33,7 +33,6 @@ void ShutdownGdiplus(bool RunningInLibrary, bool Windows6OrLater) {
 
 void InitializeGdiplus() { StartGdiplus(IsWindows6OrLater()); }
 void FinalizeGdiplus() {
-    if (FontconfigSharedWithToolkit()) return;
     ShutdownGdiplus(IsRunningInLibrary(), IsWindows6OrLater());
 }
 

@@ -2,7 +2,7 @@
 // Where the GDI+ object layer meets the operating system. platform/win32 hands GDI+ the device context
 // and COM streams as they are; platform/posix binds libgdiplus to a memory surface, feeds it images
 // through its delegate loader and tells installed font families from fontconfig's fallbacks.
-#include "graphics/GdiPlusFlat.h"
+#include "platform/GdiPlusFlat.h"
 
 class TComStream;
 
@@ -18,8 +18,3 @@ GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family);
 bool IsWindows6OrLater();
 // The running module is a dynamic library rather than the executable.
 bool IsRunningInLibrary();
-// libgdiplus finalises fontconfig when it shuts down; while a toolkit that shares fontconfig (GTK's
-// Pango) still holds its caches that aborts the process, so GDI+ then stays up until the process
-// ends. Set by such a toolkit's session; never set on Windows.
-bool FontconfigSharedWithToolkit();
-void SetFontconfigSharedWithToolkit(bool Value);

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/SysUtils.h"
+#include "platform/CodePage.h"
 
 namespace {
 
@@ -42,26 +42,15 @@ std::string Utf8ToUtf16(const std::string& text, bool bigEndian) {
     };
     for (size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        uint32_t cp = len == 1 ? c : c & (0x7F >> len);
-        bool ok = len > 0 && i + len <= text.size();
-        for (int k = 1; ok && k < len; ++k) {
-            const auto t = static_cast<unsigned char>(text[i + k]);
-            ok = (t & 0xC0) == 0x80;
-            cp = cp << 6 | (t & 0x3F);
-        }
-        if (!ok) { // text we inserted is valid UTF-8; anything else stands for itself
+        const char32_t cp = DecodeUtf8(text, i);
+        if (cp == kNoCodePoint) { // text we inserted is valid UTF-8; anything else stands for itself
             put(c);
-            ++i;
-            continue;
-        }
-        if (cp >= 0x10000) {
+        } else if (cp >= 0x10000) {
             put(0xD800 + ((cp - 0x10000) >> 10));
             put(0xDC00 + ((cp - 0x10000) & 0x3FF));
         } else {
             put(cp);
         }
-        i += len;
     }
     return out;
 }

@@ -2,14 +2,13 @@
 // libjpeg: what is visible where.
 #include <gtest/gtest.h>
 
-#include "app/MainFormDescription.h"
 #include "app/fArbeitsplatz.h"
 #include "controls/AdvSmoothLabel.h"
 #include "controls/JvGradient.h"
 #include "framework/Scaling.h"
 #include "framework/Streaming.h"
 #include "graphics/jpeg.h"
-#include "platform/headless/ClientAreaRender.h"
+#include "ui/headless/ClientAreaRender.h"
 #include "support/FakePlatform.h"
 
 namespace {

@@ -8,19 +8,16 @@
 namespace {
 // Records the label's repaint requests and notifications in order.
 struct TLabelLog {
-    TLabelLog() {
-        Saved = InvalidateHook;
-        InvalidateHook = [this](TControl* C) { Events.push_back(C == Watched ? "Invalidate" : "Invalidate(other)"); };
-    }
-    ~TLabelLog() { InvalidateHook = Saved; }
     void Watch(TAdvSmoothLabel& Label) {
         Watched = &Label;
+        Label.InvalidateSink = [this](TControl* C) {
+            Events.push_back(C == Watched ? "Invalidate" : "Invalidate(other)");
+        };
         Label.OnChange = [this, &Label](TObject* Sender) {
             Events.push_back(Sender == &Label ? "OnChange" : "OnChange(other)");
         };
         Events.clear();
     }
-    std::function<void(TControl*)> Saved;
     TControl* Watched{nullptr};
     std::vector<std::string> Events;
 };
@@ -78,14 +75,13 @@ TEST(AdvSmoothLabel, VersionIsFixed) {
 
 TEST(AdvSmoothLabel, CaptionsNotifyTheLabelWhileItIsStillBeingConstructed) {
     std::vector<bool> captionsExisted;
-    const auto saved = InvalidateHook;
-    InvalidateHook = [&](TControl* C) {
+    TGraphicControl owner(nullptr); // a form that has made the label but not placed it yet
+    owner.InvalidateSink = [&](TControl* C) {
         if (auto* l = dynamic_cast<TAdvSmoothLabel*>(C)) captionsExisted.push_back(l->Caption() != nullptr);
     };
     {
-        TAdvSmoothLabel l(nullptr); // no parent, no handler: Changed must cope
+        TAdvSmoothLabel l(&owner); // no parent, no handler: Changed must cope
     }
-    InvalidateHook = saved;
     // The main caption's font size reaches the label before the label holds that caption.
     ASSERT_FALSE(captionsExisted.empty());
     EXPECT_NE(std::find(captionsExisted.begin(), captionsExisted.end(), false), captionsExisted.end());

@@ -171,7 +171,7 @@ TEST(JvGradientCache, RendersAgainOnlyAfterAChange) {
     auto g = Gradient(grVertical, 20, 20, 10, clWhite, clBlack);
     TPainted p(*g, 20, 20);
     int invalidations = 0;
-    InvalidateHook = [&](TControl*) { ++invalidations; };
+    g->InvalidateSink = [&](TControl*) { ++invalidations; };
     auto mark = [&] { g->Buffer().Row(0)[0] = 0xFF123456u; };
     auto marked = [&] {
         p.Paint(*g);
@@ -194,7 +194,6 @@ TEST(JvGradientCache, RendersAgainOnlyAfterAChange) {
         EXPECT_FALSE(marked()) << "change " << i << " did not render again";
     }
     EXPECT_EQ(invalidations, 5);
-    InvalidateHook = nullptr;
 }
 
 TEST(JvGradientDefaults, AsPublished) {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/Graphics.h"
-#include "platform/gtk/GtkBackend.h"
-#include "platform/gtk/GtkMainWindow.h"
+#include "ui/gtk/GtkBackend.h"
+#include "ui/gtk/GtkMainWindow.h"
 
 TEST(GtkBackend, FilterPatternsMatchWithoutRegardToCase) {
     struct Row {

@@ -9,8 +9,8 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
-#include "platform/gtk/GtkMainWindow.h"
-#include "platform/headless/ClientAreaRender.h"
+#include "ui/gtk/GtkMainWindow.h"
+#include "ui/headless/ClientAreaRender.h"
 
 namespace {
 GtkWidget* FindLabel(GtkWidget* Widget) {

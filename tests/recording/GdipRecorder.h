@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/GdiPlusFlat.h"
+#include "platform/GdiPlusFlat.h"
 
 namespace recorder {
 // "GdipCreatePen1(ff102030, 2, 0) -> #1", one line per call, in order.

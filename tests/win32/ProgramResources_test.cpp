@@ -1,11 +1,10 @@
 // The resources Velundo_Client.exe carries: the icon group, the button glyphs, the manifest, the
 // version record and the main window's description. The program is opened as a data file, so none
 // of it runs; the expected bytes are those of the files in resources/.
-#include "app/MainFormDescription.h"
-
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "app/fArbeitsplatz.h"
+#include "platform/win32/WindowsApi.h"
 
 #include <cctype>
 #include <cstdint>

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Forms.h"
-#include "platform/win32/Win32MainWindow.h"
+#include "ui/win32/Win32MainWindow.h"
 #include "platform/win32/WindowsApi.h"
 
 TEST(FormWindowStyle, FollowsTheBorderStyleAndTheBorderIcons) {

@@ -3,7 +3,7 @@
 #include <map>
 #include <mutex>
 
-#include "framework/SysUtils.h"
+#include "platform/CodePage.h"
 
 // Without a system table the process keeps its own: identifiers from 0xC000 upwards, as Windows
 // hands out registered formats, up to 0xFFFF.

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "framework/SysUtils.h"
+#include "platform/CodePage.h"
 #include "platform/NativePaths.h"
 #include "platform/WildcardMatch.h"
 #include "platform/posix/PosixServices.h"

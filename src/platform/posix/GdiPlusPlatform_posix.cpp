@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "platform/CodePage.h"
 #include "platform/ComStream.h"
 #include "platform/GdiPlusPlatform.h"
 #include "platform/Surface.h"
@@ -122,30 +123,6 @@ GpStatus PlatformCreateBitmap(TComStream* Stream, bool, GpBitmap** Bitmap) {
 }
 
 namespace {
-std::string Utf16ToUtf8(const char16_t* s) {
-    std::string out;
-    for (; s && *s; ++s) {
-        uint32_t c = *s;
-        if (c >= 0xD800 && c < 0xDC00 && s[1] >= 0xDC00 && s[1] < 0xE000) c = 0x10000 + ((c - 0xD800) << 10) + (*++s - 0xDC00);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 bool Installed(const std::string& Family) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(Family.c_str()));
@@ -189,7 +166,7 @@ bool FamilyAvailable(const std::string& Family) {
 
 GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family) {
     *Family = nullptr;
-    if (Name && !FamilyAvailable(Utf16ToUtf8(Name))) return FontFamilyNotFound;
+    if (Name && !FamilyAvailable(Utf16ToUtf8(std::u16string_view(Name)))) return FontFamilyNotFound;
     return GdipCreateFontFamilyFromName(Name, nullptr, Family);
 }
 
@@ -197,9 +174,3 @@ bool IsWindows6OrLater() { return true; }
 
 bool IsRunningInLibrary() { return false; }
 
-namespace {
-bool gFontconfigShared = false;
-} // namespace
-
-bool FontconfigSharedWithToolkit() { return gFontconfigShared; }
-void SetFontconfigSharedWithToolkit(bool Value) { gFontconfigShared = Value; }

@@ -1,7 +1,7 @@
 // The Wine view of the file system: Z: is the root, backslashes are slashes, Windows-1252 is UTF-8.
 #include "platform/NativePaths.h"
 
-#include "framework/SysUtils.h"
+#include "platform/CodePage.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "framework/SysUtils.h"
+#include "platform/CodePage.h"
 #include "platform/NativePaths.h"
 #include "platform/posix/PosixServices.h"
 

@@ -42,5 +42,3 @@ bool IsRunningInLibrary() {
     return self != GetModuleHandleA(nullptr);
 }
 
-bool FontconfigSharedWithToolkit() { return false; }
-void SetFontconfigSharedWithToolkit(bool) {}

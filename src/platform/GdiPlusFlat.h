@@ -56,6 +56,9 @@ struct GpGuid {
     uint8_t Data4[8]{};
 };
 
+// The class identifier of GDI+'s built-in PNG encoder.
+constexpr GpGuid PngEncoderClsid{0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+
 enum : GpStatus {
     Ok = 0,
     GenericError = 1,
@@ -212,6 +215,8 @@ GpStatus WINGDIPAPI GdipCreateBitmapFromStream(IStream* stream, GpBitmap** bitma
 GpStatus WINGDIPAPI GdipCreateBitmapFromStreamICM(IStream* stream, GpBitmap** bitmap);
 GpStatus WINGDIPAPI GdipCreateBitmapFromScan0(int32_t width, int32_t height, int32_t stride, GpPixelFormat format,
                                               uint8_t* scan0, GpBitmap** bitmap);
+GpStatus WINGDIPAPI GdipSaveImageToFile(GpImage* image, GDIPCONST char16_t* filename,
+                                        GDIPCONST GpGuid* clsidEncoder, GDIPCONST void* encoderParams);
 GpStatus WINGDIPAPI GdipBitmapGetPixel(GpBitmap* bitmap, int32_t x, int32_t y, ARGB* color);
 
 GpStatus WINGDIPAPI GdipCreateImageAttributes(GpImageAttributes** imageattr);

@@ -3,6 +3,6 @@
 // as shown and active at once. The client area can be rendered at any time (ClientAreaRender.h).
 #include <memory>
 
-#include "platform/UiSession.h"
+#include "ui/UiSession.h"
 
 std::unique_ptr<TUiSession> CreateHeadlessSession();

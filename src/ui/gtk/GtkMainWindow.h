@@ -10,7 +10,7 @@
 
 #include "framework/Forms.h"
 #include "platform/Surface.h"
-#include "platform/gtk/GtkBackend.h"
+#include "ui/gtk/GtkBackend.h"
 
 class TGtkMainWindow {
 public:

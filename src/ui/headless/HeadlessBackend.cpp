@@ -1,9 +1,9 @@
-#include "platform/headless/HeadlessBackend.h"
+#include "ui/headless/HeadlessBackend.h"
 
 #include <cstdio>
 #include <thread>
 
-#include "framework/SysUtils.h"
+#include "platform/CodePage.h"
 
 void THeadlessBackend::MessageDialog(const std::string& Text, const std::string& Caption) {
     std::fprintf(stderr, "[%s] %s\n", AnsiToUtf8(Caption).c_str(), AnsiToUtf8(Text).c_str());

@@ -1,7 +1,7 @@
 // The program's Win32 session: the dialogs and timers, the main window, and the message loop.
 #include "framework/Scaling.h"
-#include "platform/UiSession.h"
-#include "platform/win32/Win32MainWindow.h"
+#include "ui/UiSession.h"
+#include "ui/win32/Win32MainWindow.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace {

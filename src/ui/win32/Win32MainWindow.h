@@ -9,7 +9,7 @@
 
 #include "framework/Forms.h"
 #include "platform/Surface.h"
-#include "platform/win32/Win32Dialogs.h"
+#include "ui/win32/Win32Dialogs.h"
 
 struct HWND__;
 struct HFONT__;

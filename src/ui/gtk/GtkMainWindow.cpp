@@ -1,4 +1,4 @@
-#include "platform/gtk/GtkMainWindow.h"
+#include "ui/gtk/GtkMainWindow.h"
 
 #include <algorithm>
 
@@ -40,10 +40,10 @@ std::string FontRule(const std::string& Selector, const TFont& Font) {
            "; font-style: " + (Font.HasStyle(fsItalic) ? "italic" : "normal") + "; }\n";
 }
 
-bool IsNativeKind(const TWinControl& Control) {
-    return dynamic_cast<const TGroupBox*>(&Control) || dynamic_cast<const TEdit*>(&Control) ||
-           dynamic_cast<const TButton*>(&Control);
-}
+// GTK's widgets do not nest here: every native widget stands in the window's one fixed layer.
+constexpr bool kNativeWidgetsNest = false;
+
+TNativeKind KindOf(const TWinControl& Control) { return NativeKindOf(Control, kNativeWidgetsNest); }
 
 int GlyphIndexOf(TBitBtn& Button) { return !Button.Enabled() && Button.NumGlyphs() >= 2 ? 1 : 0; }
 
@@ -82,9 +82,9 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_style_context_add_class(gtk_widget_get_style_context(FWindow), "velundo");
     gtk_window_set_title(Window(), AnsiToUtf8(Form.Caption()).c_str());
-    const bool sizeable = Form.BorderStyle() == bsSizeable || Form.BorderStyle() == bsSizeToolWin;
-    gtk_window_set_resizable(Window(), sizeable);
-    gtk_window_set_decorated(Window(), Form.BorderStyle() != bsNone);
+    const TWindowFrame frame = FrameOf(Form);
+    gtk_window_set_resizable(Window(), frame.Sizeable);
+    gtk_window_set_decorated(Window(), frame.Decorated);
     if (Form.Position() == poScreenCenter || Form.Position() == poDesktopCenter)
         gtk_window_set_position(Window(), GTK_WIN_POS_CENTER);
     else
@@ -108,12 +108,12 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     g_signal_connect(FWindow, "focus-out-event", G_CALLBACK(&TGtkMainWindow::OnFocusOut), this);
     g_signal_connect(FWindow, "map-event", G_CALLBACK(&TGtkMainWindow::OnMap), this);
     g_signal_connect(FWindow, "realize", G_CALLBACK(&TGtkMainWindow::OnRealize), this);
-    InvalidateHook = [this](TControl*) { Invalidated(); };
+    FForm.InvalidateSink = [this](TControl*) { Invalidated(); };
     FBackend.SetMainWindow(Window());
 }
 
 TGtkMainWindow::~TGtkMainWindow() {
-    InvalidateHook = nullptr;
+    FForm.InvalidateSink = nullptr;
     FBackend.SetMainWindow(nullptr);
     if (FWindow) gtk_widget_destroy(FWindow);
     if (FFonts) {
@@ -133,7 +133,7 @@ void TGtkMainWindow::AddChildren(TWinControl& Parent, TPoint Origin) {
         auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i));
         if (!child) continue;
         const TPoint at{Origin.X + child->Left(), Origin.Y + child->Top()};
-        if (IsNativeKind(*child)) {
+        if (KindOf(*child) != TNativeKind::None) {
             TNative native;
             native.Control = child;
             native.Widget = CreateWidget(*child, native);
@@ -149,12 +149,14 @@ void TGtkMainWindow::AddChildren(TWinControl& Parent, TPoint Origin) {
 GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
     Native.Text = Control.Caption();
     const std::string text = AnsiToUtf8(Control.Caption());
-    if (dynamic_cast<TGroupBox*>(&Control)) {
+    const TNativeKind kind = KindOf(Control);
+    if (kind == TNativeKind::GroupBox) {
         GtkWidget* frame = gtk_frame_new(text.c_str());
         gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_ETCHED_IN);
         return frame;
     }
-    if (auto* edit = dynamic_cast<TEdit*>(&Control)) {
+    if (kind == TNativeKind::Edit) {
+        const auto* edit = static_cast<TEdit*>(&Control);
         GtkWidget* entry = gtk_entry_new();
         gtk_entry_set_text(GTK_ENTRY(entry), text.c_str());
         gtk_editable_set_editable(GTK_EDITABLE(entry), !edit->ReadOnly());
@@ -162,7 +164,8 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
         return entry;
     }
     GtkWidget* button = gtk_button_new_with_label(text.c_str());
-    if (auto* bitBtn = dynamic_cast<TBitBtn*>(&Control); bitBtn && !bitBtn->Glyph().Empty()) {
+    if (kind == TNativeKind::GlyphButton) {
+        auto* bitBtn = static_cast<TBitBtn*>(&Control);
         Native.GlyphIndex = GlyphIndexOf(*bitBtn);
         GdkPixbuf* pixbuf = GlyphPixbuf(bitBtn->Glyph(), bitBtn->NumGlyphs(), Native.GlyphIndex);
         Native.Image = gtk_image_new_from_pixbuf(pixbuf);
@@ -312,7 +315,7 @@ gboolean TGtkMainWindow::OnDestroyEvent(GtkWidget*, GdkEvent*, gpointer Self) {
 
 void TGtkMainWindow::OnDestroyed(GtkWidget*, gpointer Self) {
     auto* self = static_cast<TGtkMainWindow*>(Self);
-    InvalidateHook = nullptr;
+    self->FForm.InvalidateSink = nullptr;
     self->FBackend.SetMainWindow(nullptr);
     self->FNatives.clear();
     self->FWindow = self->FFixed = self->FLayers = nullptr;
@@ -336,16 +339,15 @@ gboolean TGtkMainWindow::OnMap(GtkWidget*, GdkEvent*, gpointer Self) {
 // What the window manager may offer, from the form's border style and border icons (the launcher's
 // fixed single border with the system menu only: move and close, no minimise or maximise).
 void TGtkMainWindow::OnRealize(GtkWidget* Widget, gpointer Self) {
-    const TForm& form = static_cast<TGtkMainWindow*>(Self)->FForm;
-    const bool sizeable = form.BorderStyle() == bsSizeable || form.BorderStyle() == bsSizeToolWin;
-    const bool menu = form.BorderIcons() & BorderIcon(biSystemMenu);
-    int functions = GDK_FUNC_MOVE | (sizeable ? GDK_FUNC_RESIZE : 0) | (menu ? GDK_FUNC_CLOSE : 0);
-    int decorations = GDK_DECOR_BORDER | GDK_DECOR_TITLE | (sizeable ? GDK_DECOR_RESIZEH : 0) | (menu ? GDK_DECOR_MENU : 0);
-    if (menu && (form.BorderIcons() & BorderIcon(biMinimize))) {
+    const TWindowFrame frame = FrameOf(static_cast<TGtkMainWindow*>(Self)->FForm);
+    int functions = GDK_FUNC_MOVE | (frame.Sizeable ? GDK_FUNC_RESIZE : 0) | (frame.SystemMenu ? GDK_FUNC_CLOSE : 0);
+    int decorations = GDK_DECOR_BORDER | GDK_DECOR_TITLE | (frame.Sizeable ? GDK_DECOR_RESIZEH : 0) |
+                      (frame.SystemMenu ? GDK_DECOR_MENU : 0);
+    if (frame.MinimizeBox) {
         functions |= GDK_FUNC_MINIMIZE;
         decorations |= GDK_DECOR_MINIMIZE;
     }
-    if (menu && (form.BorderIcons() & BorderIcon(biMaximize))) {
+    if (frame.MaximizeBox) {
         functions |= GDK_FUNC_MAXIMIZE;
         decorations |= GDK_DECOR_MAXIMIZE;
     }

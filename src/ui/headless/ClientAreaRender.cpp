@@ -1,7 +1,7 @@
-#include "platform/headless/ClientAreaRender.h"
+#include "ui/headless/ClientAreaRender.h"
 
 #include "framework/ControlPainter.h"
-#include "platform/headless/PngWriter.h"
+#include "ui/headless/PngWriter.h"
 
 std::unique_ptr<TSurface> RenderClientArea(TWinControl& Form) {
     auto surface = CreateSurface(Form.Width(), Form.Height());

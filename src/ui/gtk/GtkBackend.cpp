@@ -1,4 +1,4 @@
-#include "platform/gtk/GtkBackend.h"
+#include "ui/gtk/GtkBackend.h"
 
 #include <glib/gstdio.h>
 

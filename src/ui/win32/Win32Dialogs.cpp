@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/win32/Win32Dialogs.h"
+#include "ui/win32/Win32Dialogs.h"
 
 namespace {
 std::map<UINT_PTR, std::function<void()>>& Ticks() {

@@ -3,10 +3,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/GdiPlusPlatform.h"
-#include "platform/UiSession.h"
-#include "platform/gtk/GtkBackend.h"
-#include "platform/gtk/GtkMainWindow.h"
+#include "ui/UiSession.h"
+#include "ui/gtk/GtkBackend.h"
+#include "ui/gtk/GtkMainWindow.h"
 
 namespace {
 class TGtkSession : public TUiSession {
@@ -17,6 +16,10 @@ public:
         FWindow = std::make_unique<TGtkMainWindow>(Form, FBackend);
         FWindow->Show();
     }
+
+    // libgdiplus finalises fontconfig when it shuts down; GTK's Pango shares fontconfig and holds
+    // its caches until the process ends, so shutting GDI+ down would abort the process.
+    bool GdiplusOutlivesUnits() const override { return true; }
 
     void Run() override {
         FBackend.Run();
@@ -36,6 +39,5 @@ std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
                      display ? display : "not set");
         std::exit(1);
     }
-    SetFontconfigSharedWithToolkit(true); // Pango's font caches live as long as the process
     return std::make_unique<TGtkSession>();
 }

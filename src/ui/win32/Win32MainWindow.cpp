@@ -1,4 +1,4 @@
-#include "platform/win32/Win32MainWindow.h"
+#include "ui/win32/Win32MainWindow.h"
 
 #include <algorithm>
 
@@ -17,10 +17,10 @@ namespace {
 const char* const kFormClass = "TVelundoForm";
 const char* const kPanelClass = "TVelundoPanel";
 
-bool IsNativeKind(const TWinControl& Control) {
-    return dynamic_cast<const TPanel*>(&Control) || dynamic_cast<const TGroupBox*>(&Control) ||
-           dynamic_cast<const TEdit*>(&Control) || dynamic_cast<const TButton*>(&Control);
-}
+// Win32's child windows nest: a panel is a child window that clips what it holds.
+constexpr bool kNativeWidgetsNest = true;
+
+TNativeKind KindOf(const TWinControl& Control) { return NativeKindOf(Control, kNativeWidgetsNest); }
 
 HFONT CreateFontOf(const TFont& Font) {
     return CreateFontA(Font.Height(), 0, 0, 0, Font.HasStyle(fsBold) ? FW_BOLD : FW_NORMAL,
@@ -82,18 +82,11 @@ TWin32MainWindow* WindowOf(HWND Window) {
 // The form does not clip its children away: a group box draws only its frame and caption and leaves
 // the rest to the form's paint below it.
 unsigned long FormWindowStyle(const TForm& Form) {
-    DWORD style = 0;
-    switch (Form.BorderStyle()) {
-    case bsNone: style |= WS_POPUP; break;
-    case bsSizeable:
-    case bsSizeToolWin: style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
-    default: style |= WS_OVERLAPPED | WS_CAPTION; break; // bsSingle, bsDialog, bsToolWindow: fixed
-    }
-    if (Form.BorderStyle() != bsNone && (Form.BorderIcons() & BorderIcon(biSystemMenu))) {
-        style |= WS_SYSMENU;
-        if (Form.BorderIcons() & BorderIcon(biMinimize)) style |= WS_MINIMIZEBOX;
-        if (Form.BorderIcons() & BorderIcon(biMaximize)) style |= WS_MAXIMIZEBOX;
-    }
+    const TWindowFrame frame = FrameOf(Form);
+    DWORD style = !frame.Decorated ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | (frame.Sizeable ? WS_THICKFRAME : 0);
+    if (frame.SystemMenu) style |= WS_SYSMENU;
+    if (frame.MinimizeBox) style |= WS_MINIMIZEBOX;
+    if (frame.MaximizeBox) style |= WS_MAXIMIZEBOX;
     return style;
 }
 
@@ -114,12 +107,12 @@ TWin32MainWindow::TWin32MainWindow(TForm& Form, TWin32Dialogs& Backend) : FForm(
     FFormFont = CreateFontOf(Form.Font());
     CreateNatives(Form, TPoint{0, 0});
     SyncAll();
-    InvalidateHook = [this](TControl*) { Invalidated(); };
+    FForm.InvalidateSink = [this](TControl*) { Invalidated(); };
     FBackend.SetOwner(FWindow);
 }
 
 TWin32MainWindow::~TWin32MainWindow() {
-    InvalidateHook = nullptr;
+    FForm.InvalidateSink = nullptr;
     FBackend.SetOwner(nullptr);
     if (FWindow) {
         SetWindowLongPtrA(FWindow, GWLP_USERDATA, 0);
@@ -138,8 +131,9 @@ void TWin32MainWindow::CreateNatives(TWinControl& Parent, TPoint Origin) {
         auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i));
         if (!child) continue;
         const TPoint at{Origin.X + child->Left(), Origin.Y + child->Top()};
-        const bool frame = dynamic_cast<TGroupBox*>(child) != nullptr;
-        if (!frame && IsNativeKind(*child)) CreateNative(*child, at);
+        const TNativeKind kind = KindOf(*child);
+        const bool frame = kind == TNativeKind::GroupBox;
+        if (!frame && kind != TNativeKind::None) CreateNative(*child, at);
         CreateNatives(*child, at);
         if (frame) CreateNative(*child, at);
     }
@@ -152,18 +146,20 @@ void TWin32MainWindow::CreateNative(TWinControl& Control, TPoint Origin) {
     DWORD style = WS_CHILD | WS_VISIBLE;
     DWORD exStyle = 0;
     const char* cls = "BUTTON";
-    if (dynamic_cast<TPanel*>(&Control)) {
+    const TNativeKind kind = KindOf(Control);
+    switch (kind) {
+    case TNativeKind::Container:
         cls = kPanelClass;
         style |= WS_CLIPCHILDREN;
-    } else if (dynamic_cast<TGroupBox*>(&Control)) {
-        style |= BS_GROUPBOX;
-    } else if (auto* edit = dynamic_cast<TEdit*>(&Control)) {
+        break;
+    case TNativeKind::GroupBox: style |= BS_GROUPBOX; break;
+    case TNativeKind::Edit:
         cls = "EDIT";
-        style |= ES_AUTOHSCROLL | (edit->ReadOnly() ? ES_READONLY : 0);
+        style |= ES_AUTOHSCROLL | (static_cast<TEdit&>(Control).ReadOnly() ? ES_READONLY : 0);
         exStyle = WS_EX_CLIENTEDGE;
-    } else {
-        auto* bitBtn = dynamic_cast<TBitBtn*>(&Control);
-        style |= bitBtn && !bitBtn->Glyph().Empty() ? BS_OWNERDRAW : BS_PUSHBUTTON;
+        break;
+    case TNativeKind::GlyphButton: style |= BS_OWNERDRAW; break;
+    default: style |= BS_PUSHBUTTON; break;
     }
     if (Control.TabStop()) style |= WS_TABSTOP;
     native.Window = CreateWindowExA(exStyle, cls, native.Text.c_str(), style, Origin.X, Origin.Y, Control.Width(),
@@ -173,7 +169,7 @@ void TWin32MainWindow::CreateNative(TWinControl& Control, TPoint Origin) {
     SendMessageA(native.Window, WM_SETFONT, reinterpret_cast<WPARAM>(native.Font ? native.Font : FFormFont), FALSE);
     EnableWindow(native.Window, Control.Enabled());
     native.Enabled = Control.Enabled();
-    if (auto* bitBtn = dynamic_cast<TBitBtn*>(&Control); bitBtn && !bitBtn->Glyph().Empty()) SetGlyph(native);
+    if (kind == TNativeKind::GlyphButton) SetGlyph(native);
     FNatives.push_back(native);
 }
 

@@ -1,6 +1,6 @@
-#include "platform/headless/HeadlessSession.h"
+#include "ui/headless/HeadlessSession.h"
 
-#include "platform/headless/HeadlessBackend.h"
+#include "ui/headless/HeadlessBackend.h"
 
 namespace {
 class THeadlessSession : public TUiSession {

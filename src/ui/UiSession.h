@@ -16,6 +16,8 @@ public:
     virtual void ShowMainForm(TForm& Form) = 0;
     // The message loop, until the application terminates.
     virtual void Run() = 0;
+    // Whether GDI+ must stay up until the process ends rather than shut down with the units.
+    virtual bool GdiplusOutlivesUnits() const { return false; }
 };
 
 // Starts the back end (it may take its own options from the command line).
