@@ -223,12 +223,15 @@ std::string Shown(const TPropInfo& P, const TPersistent& O) {
     case TPropKind::Boolean: return P.GetOrd(O) ? "True" : "False";
     case TPropKind::Enumeration: return P.Enum->Names.at(static_cast<size_t>(P.GetOrd(O)));
     case TPropKind::Set: {
-        std::string s;
-        for (size_t i = 0; i < P.Enum->Names.size(); ++i)
-            if (P.GetOrd(O) & (int64_t{1} << i)) s += (s.empty() ? "" : ",") + P.Enum->Names[i];
-        return "[" + s + "]";
+        std::string s = "[";
+        for (size_t i = 0; i < P.Enum->Names.size(); ++i) {
+            if (!(P.GetOrd(O) & (int64_t{1} << i))) continue;
+            if (s.size() > 1) s += ',';
+            s += P.Enum->Names[i];
+        }
+        return s + ']';
     }
-    case TPropKind::String: return "\"" + P.GetStr(O) + "\"";
+    case TPropKind::String: return std::string(1, '"').append(P.GetStr(O)).append(1, '"');
     case TPropKind::Object: return Summary(P.GetObject(O));
     case TPropKind::Integer:
     case TPropKind::Color: return std::to_string(P.GetOrd(O));
