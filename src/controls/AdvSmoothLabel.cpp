@@ -7,18 +7,12 @@
 
 // ==== TAdvSmoothLabelCaption ======================================================================
 
+// The scalar settings start at their member initialisers (TAdvSmoothLabelCaptionDefaults).
 TAdvSmoothLabelCaption::TAdvSmoothLabelCaption(TAdvSmoothLabel* AOwner) : FOwner(AOwner) {
-    FLocation = plCenterCenter;
     FFont = std::make_unique<TFont>();
-    FFont->SetName("Tahoma");
+    FFont->SetName(D::FontName);
     FFont->OnChange = [this](TObject*) { Changed(); };
-    FColorStart = 0xFFE09F;
-    FColorEnd = 0x754F00;
-    FOpacityStart = 255;
-    FOpacityEnd = 255;
-    FFont->SetSize(20); // notifies the label, which may still be inside its own constructor
-    FGradientType = gtVertical;
-    FHatchStyle = HatchStyleHorizontal;
+    FFont->SetSize(D::FontSize); // notifies the label, which may still be inside its own constructor
     FPicture = std::make_unique<TAdvGDIPPicture>();
     FPicture->OnChange = [this](TObject*) { Changed(); };
 }
@@ -87,24 +81,27 @@ const TEnumInfo TextRenderingInfo{"TTextRenderingHint", {"tAntiAlias", "tClearTy
 
 using C = TAdvSmoothLabelCaption;
 using L = TAdvSmoothLabel;
+using CD = TAdvSmoothLabelCaptionDefaults;
+using LD = TAdvSmoothLabelDefaults;
 namespace pub = published;
 constexpr auto none = std::nullopt;
 
 const TPublishedClass& CaptionClass() {
     static const TPublishedClass cls(
         "TAdvSmoothLabelCaption", nullptr,
-        {pub::String("Text", &C::Text, &C::SetText, ""),
-         pub::Enumeration("Location", LocationInfo, &C::Location, &C::SetLocation, plCenterCenter),
+        {pub::String("Text", &C::Text, &C::SetText, CD::Text),
+         pub::Enumeration("Location", LocationInfo, &C::Location, &C::SetLocation, CD::Location),
          pub::Object("Font", &C::Font),
-         pub::Integer("Left", &C::Left, &C::SetLeft, 0),
-         pub::Integer("Top", &C::Top, &C::SetTop, 0),
+         pub::Integer("Left", &C::Left, &C::SetLeft, CD::Left),
+         pub::Integer("Top", &C::Top, &C::SetTop, CD::Top),
          pub::Object("Picture", &C::Picture),
-         pub::Color("ColorStart", &C::ColorStart, &C::SetColorStart, 0xFFE09F),
-         pub::Color("ColorEnd", &C::ColorEnd, &C::SetColorEnd, 0x754F00),
-         pub::Integer("OpacityStart", &C::OpacityStart, &C::SetOpacityStart, 255),
-         pub::Integer("OpacityEnd", &C::OpacityEnd, &C::SetOpacityEnd, 255),
-         pub::Enumeration("GradientType", AdvGradientTypeInfo(), &C::GradientType, &C::SetGradientType, gtVertical),
-         pub::Enumeration("HatchStyle", HatchStyleInfo(), &C::HatchStyle, &C::SetHatchStyle, HatchStyleHorizontal),
+         pub::Color("ColorStart", &C::ColorStart, &C::SetColorStart, CD::ColorStart),
+         pub::Color("ColorEnd", &C::ColorEnd, &C::SetColorEnd, CD::ColorEnd),
+         pub::Integer("OpacityStart", &C::OpacityStart, &C::SetOpacityStart, CD::OpacityStart),
+         pub::Integer("OpacityEnd", &C::OpacityEnd, &C::SetOpacityEnd, CD::OpacityEnd),
+         pub::Enumeration("GradientType", AdvGradientTypeInfo(), &C::GradientType, &C::SetGradientType,
+                          CD::GradientType),
+         pub::Enumeration("HatchStyle", HatchStyleInfo(), &C::HatchStyle, &C::SetHatchStyle, CD::HatchStyle),
          pub::Event("OnChange", &C::OnChange)});
     return cls;
 }
@@ -121,15 +118,19 @@ const TPublishedClass& LabelClass() {
          pub::Object("Fill", &L::Fill),
          pub::Object("Caption", &L::Caption),
          pub::Object("CaptionShadow", &L::CaptionShadow),
-         pub::Boolean("CaptionShadowVisible", &L::CaptionShadowVisible, &L::SetCaptionShadowVisible, false),
-         pub::Integer("CaptionShadowOffsetLeft", &L::CaptionShadowOffsetLeft, &L::SetCaptionShadowOffsetLeft, 1),
-         pub::Integer("CaptionShadowOffsetTop", &L::CaptionShadowOffsetTop, &L::SetCaptionShadowOffsetTop, 1),
+         pub::Boolean("CaptionShadowVisible", &L::CaptionShadowVisible, &L::SetCaptionShadowVisible,
+                      LD::CaptionShadowVisible),
+         pub::Integer("CaptionShadowOffsetLeft", &L::CaptionShadowOffsetLeft, &L::SetCaptionShadowOffsetLeft,
+                      LD::CaptionShadowOffsetLeft),
+         pub::Integer("CaptionShadowOffsetTop", &L::CaptionShadowOffsetTop, &L::SetCaptionShadowOffsetTop,
+                      LD::CaptionShadowOffsetTop),
          pub::String("Version", &L::Version, &L::SetVersion, none),
-         pub::Boolean("Transparent", &L::Transparent, &L::SetTransparent, true),
-         pub::Boolean("WordWrap", &L::WordWrap, &L::SetWordWrap, false),
-         pub::Enumeration("TextRendering", TextRenderingInfo, &L::TextRendering, &L::SetTextRendering, tAntiAlias),
-         pub::Enumeration("Align", AlignInfo(), &L::Align, &L::SetAlign, alNone),
-         pub::Boolean("Visible", &L::Visible, &L::SetVisible, true),
+         pub::Boolean("Transparent", &L::Transparent, &L::SetTransparent, LD::Transparent),
+         pub::Boolean("WordWrap", &L::WordWrap, &L::SetWordWrap, LD::WordWrap),
+         pub::Enumeration("TextRendering", TextRenderingInfo, &L::TextRendering, &L::SetTextRendering,
+                          LD::TextRendering),
+         pub::Enumeration("Align", AlignInfo(), &L::Align, &L::SetAlign, LD::Align),
+         pub::Boolean("Visible", &L::Visible, &L::SetVisible, LD::Visible),
          pub::Event("OnClick", &L::OnClick),
          pub::Event("OnChange", &L::OnChange)});
     return cls;
@@ -140,20 +141,18 @@ const TPublishedClass* TAdvSmoothLabelCaption::Published() const { return &Capti
 
 // ==== TAdvSmoothLabel =============================================================================
 
+// The label's own settings start at their member initialisers (TAdvSmoothLabelDefaults); the
+// framework's are set from the same record.
 TAdvSmoothLabel::TAdvSmoothLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
-    FTransparent = true;
-    SetBounds(Left(), Top(), 280, 50);
+    SetAlign(D::Align);
+    SetVisible(D::Visible);
+    SetBounds(Left(), Top(), D::Width, D::Height);
     FCaption = std::make_unique<TAdvSmoothLabelCaption>(this);
     FCaption->OnChange = [this](TObject* Sender) { CaptionChanged(Sender); };
     FCaptionShadow = std::make_unique<TAdvSmoothLabelCaption>(this);
     FCaptionShadow->OnChange = [this](TObject* Sender) { CaptionChanged(Sender); };
     FFill = std::make_unique<TGDIPFill>();
     FFill->OnChange = [this](TObject* Sender) { FillChanged(Sender); };
-    FCaptionShadowVisible = false;
-    FCaptionShadowOffsetTop = 1;
-    FCaptionShadowOffsetLeft = 1;
-    FWordWrap = false;
-    FTextRendering = tAntiAlias;
 }
 
 TAdvSmoothLabel::~TAdvSmoothLabel() {

@@ -18,6 +18,38 @@ enum TAdvSmoothLabelLocation : uint8_t {
 
 enum TTextRenderingHint : uint8_t { tAntiAlias, tClearType };
 
+// What a new caption holds. The published table (AdvSmoothLabel.cpp) declares these as the values a
+// stored description leaves out; the font's name and size are the font's own (always written).
+struct TAdvSmoothLabelCaptionDefaults {
+    static constexpr const char* Text = "";
+    static constexpr TAdvSmoothLabelLocation Location = plCenterCenter;
+    static constexpr const char* FontName = "Tahoma";
+    static constexpr int FontSize = 20; // points
+    static constexpr int32_t Left = 0;
+    static constexpr int32_t Top = 0;
+    static constexpr TColor ColorStart = 0xFFE09F;
+    static constexpr TColor ColorEnd = 0x754F00;
+    static constexpr uint8_t OpacityStart = 255;
+    static constexpr uint8_t OpacityEnd = 255;
+    static constexpr TAdvGradientType GradientType = gtVertical;
+    static constexpr ::HatchStyle HatchStyle = HatchStyleHorizontal;
+};
+
+// What a new label holds; the published table declares all but its size and the always-written
+// Version as the values a stored description leaves out.
+struct TAdvSmoothLabelDefaults {
+    static constexpr int Width = 280;
+    static constexpr int Height = 50;
+    static constexpr bool CaptionShadowVisible = false;
+    static constexpr int32_t CaptionShadowOffsetLeft = 1;
+    static constexpr int32_t CaptionShadowOffsetTop = 1;
+    static constexpr bool Transparent = true;
+    static constexpr bool WordWrap = false;
+    static constexpr TTextRenderingHint TextRendering = tAntiAlias;
+    static constexpr TAlign Align = alNone;
+    static constexpr bool Visible = true;
+};
+
 // One text of the label. Every change notifies the owning label directly.
 class TAdvSmoothLabelCaption : public TPersistent {
 public:
@@ -64,19 +96,20 @@ private:
     template <typename T>
     void Store(T& Field, T Value);
 
+    using D = TAdvSmoothLabelCaptionDefaults;
     TAdvSmoothLabel* FOwner{nullptr};
-    TAdvGradientType FGradientType{gtVertical};
-    TAdvSmoothLabelLocation FLocation{plCenterCenter};
+    TAdvGradientType FGradientType{D::GradientType};
+    TAdvSmoothLabelLocation FLocation{D::Location};
     std::unique_ptr<TAdvGDIPPicture> FPicture;
-    TColor FColorEnd{0x754F00};
-    ::HatchStyle FHatchStyle{HatchStyleHorizontal};
+    TColor FColorEnd{D::ColorEnd};
+    ::HatchStyle FHatchStyle{D::HatchStyle};
     std::unique_ptr<TFont> FFont;
-    uint8_t FOpacityStart{255};
-    std::string FText;
-    int32_t FTop{0};
-    int32_t FLeft{0};
-    uint8_t FOpacityEnd{255};
-    TColor FColorStart{0xFFE09F};
+    uint8_t FOpacityStart{D::OpacityStart};
+    std::string FText{D::Text};
+    int32_t FTop{D::Top};
+    int32_t FLeft{D::Left};
+    uint8_t FOpacityEnd{D::OpacityEnd};
+    TColor FColorStart{D::ColorStart};
 };
 
 class TAdvSmoothLabel : public TGraphicControl {
@@ -128,13 +161,14 @@ private:
     void DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics& Graphics, int32_t OffsetX, int32_t OffsetY,
                      const RectF& TextRect);
 
+    using D = TAdvSmoothLabelDefaults;
     std::unique_ptr<TAdvSmoothLabelCaption> FCaption;
-    bool FTransparent{true};
+    bool FTransparent{D::Transparent};
     std::unique_ptr<TGDIPFill> FFill;
-    bool FWordWrap{false};
-    TTextRenderingHint FTextRendering{tAntiAlias};
+    bool FWordWrap{D::WordWrap};
+    TTextRenderingHint FTextRendering{D::TextRendering};
     std::unique_ptr<TAdvSmoothLabelCaption> FCaptionShadow;
-    bool FCaptionShadowVisible{false};
-    int32_t FCaptionShadowOffsetTop{1};
-    int32_t FCaptionShadowOffsetLeft{1};
+    bool FCaptionShadowVisible{D::CaptionShadowVisible};
+    int32_t FCaptionShadowOffsetTop{D::CaptionShadowOffsetTop};
+    int32_t FCaptionShadowOffsetLeft{D::CaptionShadowOffsetLeft};
 };

@@ -51,6 +51,49 @@ TPictureSize FitPictureSize(double PicWidth, double PicHeight, double AreaWidth,
 
 // ---- TGDIPFill -----------------------------------------------------------------------------------
 
+// What a new fill holds. The published table (GDIPFill.cpp) declares these as the values a stored
+// description leaves out, except for the few properties it always writes.
+struct TGDIPFillDefaults {
+    static constexpr TColor Color = 0xC0C0C0;
+    static constexpr TColor ColorTo = 0x808080;
+    static constexpr TColor ColorMirror = clNone;
+    static constexpr TColor ColorMirrorTo = clNone;
+    static constexpr TAdvGradientType GradientType = gtVertical;
+    static constexpr TAdvGradientType GradientMirrorType = gtSolid;
+    static constexpr ::HatchStyle HatchStyle = HatchStyleHorizontal;
+    static constexpr ::HatchStyle HatchStyleMirror = HatchStyleHorizontal;
+    static constexpr bool BackGroundPictureAspectRatio = false;
+    static constexpr TFillPictureMode BackGroundPictureMode = pmOutsideFill;
+    static constexpr TFillPicturePosition BackGroundPicturePosition = ppTopLeft;
+    static constexpr int32_t BackGroundPictureLeft = 0;
+    static constexpr int32_t BackGroundPictureTop = 0;
+    static constexpr TPictureMode BackGroundPictureAspectMode = pmStretch;
+    static constexpr TFillPicturePosition PicturePosition = ppTopLeft;
+    static constexpr int32_t PictureLeft = 0;
+    static constexpr int32_t PictureTop = 0;
+    static constexpr TFillPictureSize PictureSize = psOriginal;
+    static constexpr int32_t PictureWidth = 50;
+    static constexpr int32_t PictureHeight = 50;
+    static constexpr bool PictureAspectRatio = false;
+    static constexpr TPictureMode PictureAspectMode = pmStretch;
+    static constexpr uint8_t Opacity = 255;
+    static constexpr uint8_t OpacityTo = 255;
+    static constexpr uint8_t OpacityMirror = 255;
+    static constexpr uint8_t OpacityMirrorTo = 255;
+    static constexpr TColor BorderColor = clNone;
+    static constexpr uint8_t BorderOpacity = 255;
+    static constexpr int32_t BorderWidth = 1;
+    static constexpr int32_t Rounding = 0;
+    static constexpr TFillRoundingType RoundingType = rtBoth;
+    static constexpr TColor ShadowColor = 0x808080;
+    static constexpr int32_t ShadowOffset = 0;
+    static constexpr TShadowType ShadowType = stRightBottom;
+    static constexpr int32_t Angle = 0;
+    static constexpr TGlowMode Glow = gmNone;
+    static constexpr TColor GlowGradientColor = 0xFFFFFF;
+    static constexpr TColor GlowRadialColor = 0xFFFFFF;
+};
+
 // A fill description and its painter. Every effective change raises OnChange (the owning control
 // repaints); Fill paints and changes nothing.
 class TGDIPFill : public TPersistent {
@@ -171,46 +214,47 @@ private:
     void DrawGlow(TGPGraphics& G, const RectF& R) const;
     void DrawPicture(TGPGraphics& G, const RectF& R) const;
 
-    TColor FColor{0xC0C0C0};
-    TColor FColorTo{0x808080};
-    TColor FColorMirror{clNone};
-    TColor FColorMirrorTo{clNone};
-    TAdvGradientType FGradientType{gtVertical};
-    TAdvGradientType FGradientMirrorType{gtSolid};
-    ::HatchStyle FHatchStyle{HatchStyleHorizontal};
-    ::HatchStyle FHatchStyleMirror{HatchStyleHorizontal};
-    bool FBackGroundPictureAspectRatio{false};
-    TFillPictureMode FBackGroundPictureMode{pmOutsideFill};
+    using D = TGDIPFillDefaults;
+    TColor FColor{D::Color};
+    TColor FColorTo{D::ColorTo};
+    TColor FColorMirror{D::ColorMirror};
+    TColor FColorMirrorTo{D::ColorMirrorTo};
+    TAdvGradientType FGradientType{D::GradientType};
+    TAdvGradientType FGradientMirrorType{D::GradientMirrorType};
+    ::HatchStyle FHatchStyle{D::HatchStyle};
+    ::HatchStyle FHatchStyleMirror{D::HatchStyleMirror};
+    bool FBackGroundPictureAspectRatio{D::BackGroundPictureAspectRatio};
+    TFillPictureMode FBackGroundPictureMode{D::BackGroundPictureMode};
     std::unique_ptr<TAdvGDIPPicture> FBackGroundPicture;
-    TFillPicturePosition FBackGroundPicturePosition{ppTopLeft};
-    int32_t FBackGroundPictureLeft{0};
-    int32_t FBackGroundPictureTop{0};
-    TPictureMode FBackGroundPictureAspectMode{pmStretch};
+    TFillPicturePosition FBackGroundPicturePosition{D::BackGroundPicturePosition};
+    int32_t FBackGroundPictureLeft{D::BackGroundPictureLeft};
+    int32_t FBackGroundPictureTop{D::BackGroundPictureTop};
+    TPictureMode FBackGroundPictureAspectMode{D::BackGroundPictureAspectMode};
     std::unique_ptr<TAdvGDIPPicture> FPicture;
-    TFillPicturePosition FPicturePosition{ppTopLeft};
-    int32_t FPictureLeft{0};
-    int32_t FPictureTop{0};
-    TFillPictureSize FPictureSize{psOriginal};
-    int32_t FPictureWidth{50};
-    int32_t FPictureHeight{50};
-    bool FPictureAspectRatio{false};
-    TPictureMode FPictureAspectMode{pmStretch};
-    uint8_t FOpacity{255};
-    uint8_t FOpacityTo{255};
-    uint8_t FOpacityMirror{255};
-    uint8_t FOpacityMirrorTo{255};
-    TColor FBorderColor{clNone};
-    uint8_t FBorderOpacity{255};
-    int32_t FBorderWidth{1};
-    int32_t FRounding{0};
-    TFillRoundingType FRoundingType{rtBoth};
-    TColor FShadowColor{0x808080};
-    int32_t FShadowOffset{0};
-    TShadowType FShadowType{stRightBottom};
-    int32_t FAngle{0};
-    TGlowMode FGlow{gmNone};
-    TColor FGlowGradientColor{0xFFFFFF};
-    TColor FGlowRadialColor{0xFFFFFF};
+    TFillPicturePosition FPicturePosition{D::PicturePosition};
+    int32_t FPictureLeft{D::PictureLeft};
+    int32_t FPictureTop{D::PictureTop};
+    TFillPictureSize FPictureSize{D::PictureSize};
+    int32_t FPictureWidth{D::PictureWidth};
+    int32_t FPictureHeight{D::PictureHeight};
+    bool FPictureAspectRatio{D::PictureAspectRatio};
+    TPictureMode FPictureAspectMode{D::PictureAspectMode};
+    uint8_t FOpacity{D::Opacity};
+    uint8_t FOpacityTo{D::OpacityTo};
+    uint8_t FOpacityMirror{D::OpacityMirror};
+    uint8_t FOpacityMirrorTo{D::OpacityMirrorTo};
+    TColor FBorderColor{D::BorderColor};
+    uint8_t FBorderOpacity{D::BorderOpacity};
+    int32_t FBorderWidth{D::BorderWidth};
+    int32_t FRounding{D::Rounding};
+    TFillRoundingType FRoundingType{D::RoundingType};
+    TColor FShadowColor{D::ShadowColor};
+    int32_t FShadowOffset{D::ShadowOffset};
+    TShadowType FShadowType{D::ShadowType};
+    int32_t FAngle{D::Angle};
+    TGlowMode FGlow{D::Glow};
+    TColor FGlowGradientColor{D::GlowGradientColor};
+    TColor FGlowRadialColor{D::GlowRadialColor};
 };
 
 // Paints A with an ellipse gradient over a solid background, clipped to A's outline: for the upper

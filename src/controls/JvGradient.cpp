@@ -34,15 +34,16 @@ const TEnumInfo GradientStyleInfo{"TJvGradientStyle",
 // Bounds first, as every control stores them; the gradient fills its parent unless aligned otherwise.
 const TPublishedClass& GradientClass() {
     using G = TJvGradient;
+    using D = TJvGradientDefaults;
     namespace pub = published;
     static const TPublishedClass cls(
         "TJvGradient", &ControlClass(),
-        {pub::Enumeration("Align", AlignInfo(), &G::Align, &G::SetAlign, alClient),
-         pub::Enumeration("Style", GradientStyleInfo, &G::Style, &G::SetStyle, grHorizontal),
-         pub::Color("StartColor", &G::StartColor, &G::SetStartColor, clBlue),
-         pub::Color("EndColor", &G::EndColor, &G::SetEndColor, clBlack),
-         pub::Integer("Steps", &G::Steps, &G::SetSteps, 100),
-         pub::Boolean("Visible", &G::Visible, &G::SetVisible, true)});
+        {pub::Enumeration("Align", AlignInfo(), &G::Align, &G::SetAlign, D::Align),
+         pub::Enumeration("Style", GradientStyleInfo, &G::Style, &G::SetStyle, D::Style),
+         pub::Color("StartColor", &G::StartColor, &G::SetStartColor, D::StartColor),
+         pub::Color("EndColor", &G::EndColor, &G::SetEndColor, D::EndColor),
+         pub::Integer("Steps", &G::Steps, &G::SetSteps, D::Steps),
+         pub::Boolean("Visible", &G::Visible, &G::SetVisible, D::Visible)});
     return cls;
 }
 } // namespace
@@ -51,7 +52,8 @@ const TPublishedClass* TJvGradient::Published() const { return &GradientClass();
 
 TJvGradient::TJvGradient(TComponent* AOwner) : TJvGraphicControl(AOwner), FBuffer(CreateSurface(0, 0)) {
     SetOpaque(true);
-    SetAlign(alClient);
+    SetAlign(D::Align);
+    SetVisible(D::Visible);
 }
 
 void TJvGradient::SetStyle(TJvGradientStyle Value) {

@@ -10,6 +10,17 @@
 
 enum TJvGradientStyle : uint8_t { grFilled, grEllipse, grHorizontal, grVertical, grPyramid, grMount };
 
+// What a new gradient holds; the published table (JvGradient.cpp) declares these as the values a
+// stored description leaves out.
+struct TJvGradientDefaults {
+    static constexpr TJvGradientStyle Style = grHorizontal;
+    static constexpr TColor StartColor = clBlue;
+    static constexpr TColor EndColor = clBlack;
+    static constexpr uint16_t Steps = 100;
+    static constexpr TAlign Align = alClient;
+    static constexpr bool Visible = true;
+};
+
 class TJvGradient : public TJvGraphicControl {
 public:
     explicit TJvGradient(TComponent* AOwner);
@@ -37,10 +48,11 @@ private:
     void RenderRings(TCanvas& C, uint32_t StartRgb, uint32_t EndRgb);
     void CopyTo(TCanvas& Target) const;
 
-    TJvGradientStyle FStyle{grHorizontal};
-    TColor FStartColor{clBlue};
-    TColor FEndColor{clBlack};
-    uint16_t FSteps{100};
+    using D = TJvGradientDefaults;
+    TJvGradientStyle FStyle{D::Style};
+    TColor FStartColor{D::StartColor};
+    TColor FEndColor{D::EndColor};
+    uint16_t FSteps{D::Steps};
     std::unique_ptr<TSurface> FBuffer;
     int FLastWidth{0};
     int FLastHeight{0};

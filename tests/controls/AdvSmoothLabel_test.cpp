@@ -41,28 +41,11 @@ void SetUpMainWindowLabel(TAdvSmoothLabel& L) {
 }
 } // namespace
 
-TEST(AdvSmoothLabel, ANewLabelHoldsItsDefaults) {
+// The other initial values are checked for each published property in PublishedProperties_test.
+TEST(AdvSmoothLabel, TheCaptionFontOf20PointsIs27PixelsHigh) {
     TAdvSmoothLabel l(nullptr);
-    EXPECT_EQ(l.Width(), 280);
-    EXPECT_EQ(l.Height(), 50);
-    EXPECT_TRUE(l.Transparent());
-    EXPECT_FALSE(l.WordWrap());
-    EXPECT_EQ(l.TextRendering(), tAntiAlias);
-    EXPECT_FALSE(l.CaptionShadowVisible());
-    EXPECT_EQ(l.CaptionShadowOffsetLeft(), 1);
-    EXPECT_EQ(l.CaptionShadowOffsetTop(), 1);
-    for (TAdvSmoothLabelCaption* c : {l.Caption(), l.CaptionShadow()}) {
-        EXPECT_EQ(c->Text(), "");
-        EXPECT_EQ(c->Location(), plCenterCenter);
-        EXPECT_EQ(c->Font()->Name(), "Tahoma");
-        EXPECT_EQ(c->Font()->Size(), 20);
+    for (TAdvSmoothLabelCaption* c : {l.Caption(), l.CaptionShadow()})
         EXPECT_EQ(c->Font()->Height(), -27);
-        EXPECT_EQ(c->ColorStart(), 0xFFE09F);
-        EXPECT_EQ(c->ColorEnd(), 0x754F00);
-        EXPECT_EQ(c->GradientType(), gtVertical);
-        EXPECT_TRUE(c->Picture()->Empty());
-    }
-    EXPECT_EQ(l.Fill()->ColorTo(), 0x808080);
 }
 
 TEST(AdvSmoothLabel, VersionIsFixed) {

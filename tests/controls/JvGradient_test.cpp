@@ -196,13 +196,9 @@ TEST(JvGradientCache, RendersAgainOnlyAfterAChange) {
     EXPECT_EQ(invalidations, 5);
 }
 
-TEST(JvGradientDefaults, AsPublished) {
+// The published initial values are checked in PublishedProperties_test.
+TEST(JvGradientDefaults, OpaqueWithTheDefaultHintColour) {
     TJvGradient g(nullptr);
-    EXPECT_EQ(g.Style(), grHorizontal);
-    EXPECT_EQ(g.StartColor(), clBlue);
-    EXPECT_EQ(g.EndColor(), clBlack);
-    EXPECT_EQ(g.Steps(), 100);
-    EXPECT_EQ(g.Align(), alClient);
     EXPECT_TRUE(g.Opaque());
     EXPECT_EQ(g.HintColor(), clDefault);
 }
