@@ -253,8 +253,9 @@ std::unique_ptr<TGraphic> TPictureRegistry::CreateForExtension(const std::string
 }
 
 std::unique_ptr<TGraphic> TPictureRegistry::CreateForClassName(const std::string& ClassName) {
-    for (const auto& e : Formats())
-        if (e.ClassName == ClassName) return e.Factory();
+    const auto& formats = Formats();
+    for (auto e = formats.rbegin(); e != formats.rend(); ++e) // the most recently registered first
+        if (e->ClassName == ClassName) return e->Factory();
     if (ClassName == "TBitmap") return std::make_unique<TBitmap>();
     return nullptr;
 }
