@@ -75,7 +75,9 @@ TEST(CanvasEllipse, PenAndBrushShareThePixelsAndAClearBrushLeavesTheInside) {
     const auto spans = EllipseSpans(20, 11);
     for (int y = 0; y < 11; ++y) {
         EXPECT_EQ(c.Pixel(spans[y].first, y), 0x0000FFu) << y; // the outline's ends are pen
-        if (spans[y].first > 0) EXPECT_EQ(c.Pixel(spans[y].first - 1, y), 0xFFFFFFu) << y;
+        if (spans[y].first > 0) {
+            EXPECT_EQ(c.Pixel(spans[y].first - 1, y), 0xFFFFFFu) << y;
+        }
     }
     EXPECT_EQ(c.Pixel(10, 5), 0xFFFFFFu); // the centre is untouched
 }
