@@ -265,8 +265,10 @@ void TAdvSmoothLabel::DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics&
                                   int32_t OffsetY, const RectF& TextRect) {
     const TFont& font = *ACaption.Font();
     auto family = std::make_unique<TGPFontFamily>(SystemAnsiToUtf16(font.Name()));
-    if (family->LastStatus == FontFamilyNotFound || family->LastStatus == FontStyleNotFound)
+    if (family->LastStatus == FontFamilyNotFound || family->LastStatus == FontStyleNotFound) {
+        family.reset(); // freed before its replacement is made
         family = std::make_unique<TGPFontFamily>(u"Arial");
+    }
     auto format = std::make_unique<TGPStringFormat>(FWordWrap ? 0 : 0x1000, 0);
     if (FWordWrap && ColumnAlignment(ACaption.Location()) >= 0)
         format->SetStringFormatAlign(ColumnAlignment(ACaption.Location()));
@@ -304,12 +306,14 @@ void TAdvSmoothLabel::DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics&
             auto bytes = std::make_unique<TMemoryStream>();
             ACaption.Picture()->SaveToStream(*bytes);
             bytes->SetPosition(0); // libgdiplus reads from the position it is given
-            auto* adapter = new TFixedStreamAdapter(bytes.get());
-            auto image = std::make_unique<TGPImage>(adapter, false);
+            const auto release = [](TFixedStreamAdapter* a) { a->Release(); };
+            std::unique_ptr<TFixedStreamAdapter, decltype(release)> adapter(new TFixedStreamAdapter(bytes.get()),
+                                                                            release);
+            auto image = std::make_unique<TGPImage>(adapter.get(), false);
             brush = std::make_unique<TGPTextureBrush>(image.get(), 0);
             Graphics.DrawString(ACaption.Text(), gpFont.get(), box, format.get(), brush.get());
-            image.reset();
-            adapter->Release();
+            image.reset(); // the image, then the stream under it
+            adapter.reset();
             bytes.reset();
         }
         break;

@@ -305,13 +305,15 @@ void FillRadial(TGPGraphics& Graphics, const RectF& A, TColor ColorA, TColor Col
                 uint8_t AlphaB, bool Upper, int32_t Radius, TFillRoundingType Corners) {
     const ARGB a = ColorToARGB(AlphaA, ColorA);
     const ARGB b = ColorToARGB(AlphaB, ColorB);
-    TGPRegion* region = nullptr;
+    std::unique_ptr<TGPRegion> region;
     {
         TPathPtr outline = Outline(A, Radius, Corners);
-        TGPSolidBrush background(Upper ? a : b);
-        Graphics.FillPath(&background, outline.get());
-        region = new TGPRegion(outline.get());
-        Graphics.SetClipRegion(region, 0);
+        auto background = std::make_unique<TGPSolidBrush>(Upper ? a : b);
+        Graphics.FillPath(background.get(), outline.get());
+        region = std::make_unique<TGPRegion>(outline.get());
+        Graphics.SetClipRegion(region.get(), 0);
+        outline.reset(); // the path, then the brush
+        background.reset();
     }
     {
         TGPGraphicsPath ellipse(0);
@@ -324,8 +326,8 @@ void FillRadial(TGPGraphics& Graphics, const RectF& A, TColor ColorA, TColor Col
         int32_t count = 1;
         brush.SetPathGradientSurroundColors(&surround, count);
         Graphics.FillRectangle(&brush, A);
-    }
-    delete region;
+    } // the brush, then the ellipse path
+    region.reset();
     Graphics.ResetClip();
 }
 

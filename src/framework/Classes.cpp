@@ -1,5 +1,7 @@
 #include "framework/Classes.h"
 
+#include "platform/FileSize.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -152,6 +154,10 @@ int64_t TFileStream::Read(void* Buffer, int64_t Count) {
 
 int64_t TFileStream::Write(const void* Buffer, int64_t Count) {
     return Count <= 0 ? 0 : static_cast<int64_t>(std::fwrite(Buffer, 1, static_cast<size_t>(Count), FFile));
+}
+
+void TFileStream::SetSize(int64_t NewSize) {
+    if (!SetOpenFileSize(FFile, NewSize)) throw EStreamError("Stream-Schreibfehler");
 }
 
 int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {

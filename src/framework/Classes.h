@@ -95,6 +95,8 @@ public:
     // Writes up to Count bytes; returns how many were written.
     virtual int64_t Write(const void* Buffer, int64_t Count) = 0;
     virtual int64_t Seek(int64_t Offset, TSeekOrigin Origin) = 0;
+    // Grows or cuts the stream; a stream of fixed size keeps its size.
+    virtual void SetSize(int64_t NewSize) { (void)NewSize; }
 
     int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
     void SetPosition(int64_t Value) { Seek(Value, TSeekOrigin::soBeginning); }
@@ -112,7 +114,7 @@ public:
     int64_t Write(const void* Buffer, int64_t Count) override;
     int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
 
-    void SetSize(int64_t NewSize);
+    void SetSize(int64_t NewSize) override;
     void Clear();
     const uint8_t* Memory() const { return FData.data(); }
     uint8_t* Memory() { return FData.data(); }
@@ -137,6 +139,8 @@ public:
     int64_t Read(void* Buffer, int64_t Count) override;
     int64_t Write(const void* Buffer, int64_t Count) override;
     int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
+    // Cuts or extends the file (with zeros); the position stays where it was. Raises EStreamError.
+    void SetSize(int64_t NewSize) override;
 
 private:
     std::FILE* FFile{nullptr};

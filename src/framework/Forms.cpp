@@ -1,5 +1,7 @@
 #include "framework/Forms.h"
 
+#include "framework/SysUtils.h"
+
 TApplication* Application = nullptr;
 
 void TForm::Close() {
@@ -11,6 +13,8 @@ void TForm::Close() {
 void TForm::Dispatch(const std::function<void()>& Handler) {
     try {
         Handler();
+    } catch (const EAbort&) {
+        // the silent exception: it ends the handler and shows nothing
     } catch (const std::exception& e) {
         if (Application) Application->ShowException(e);
     }

@@ -74,43 +74,93 @@ void TCanvas::FillRect(const TRect& R) {
 // Ellipse and rounded rectangle share one scan: each row of R has one span [l, r) inside the shape.
 // The brush fills the spans; the pen draws every inside pixel that has a 4-neighbour outside.
 namespace {
-template <typename EdgeFn>
-void FillShape(TCanvas& c, const TRect& R, EdgeFn edge) {
-    std::vector<std::pair<int, int>> spans(R.Height());
-    for (int y = R.Top; y < R.Bottom; ++y) edge(y, spans[y - R.Top].first, spans[y - R.Top].second);
+using TSpans = std::vector<std::pair<int, int>>; // one [l, r) per row, relative to the box
+
+void FillSpans(TCanvas& c, const TRect& R, const TSpans& spans) {
     auto inside = [&](int x, int y) {
         if (y < R.Top || y >= R.Bottom) return false;
         const auto& s = spans[y - R.Top];
-        return x >= s.first && x < s.second;
+        return x >= R.Left + s.first && x < R.Left + s.second;
     };
     const bool pen = c.Pen.Style != psClear, brush = c.Brush.Style != bsClear;
     const uint32_t penRgb = ColorToRGB(c.Pen.Color), brushRgb = ColorToRGB(c.Brush.Color);
     for (int y = R.Top; y < R.Bottom; ++y) {
         const auto [l, r] = spans[y - R.Top];
-        for (int x = l; x < r; ++x) {
+        for (int x = R.Left + l; x < R.Left + r; ++x) {
             const bool border = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
             if (pen && border) c.PutPixel(x, y, penRgb);
             else if (brush) c.PutPixel(x, y, brushRgb);
         }
     }
 }
+
+template <typename EdgeFn>
+void FillShape(TCanvas& c, const TRect& R, EdgeFn edge) {
+    TSpans spans(R.Height());
+    for (int y = R.Top; y < R.Bottom; ++y) {
+        edge(y, spans[y - R.Top].first, spans[y - R.Top].second);
+        spans[y - R.Top].first -= R.Left;
+        spans[y - R.Top].second -= R.Left;
+    }
+    FillSpans(c, R, spans);
+}
 } // namespace
+
+// The pixels GDI's Ellipse covers with a one-pixel pen: the outline traced pixel by pixel along the
+// ellipse through the centres of the box's edge pixels (the integer midpoint tracing of A. Zingl's
+// "A Rasterizing Algorithm for Drawing Curves", stepping across only when the error asks for it),
+// filled row by row. A box one or two pixels across is
+// all outline. Slim ellipses get their tips: the tracing ends when the columns meet, and the rows
+// above and below are finished as the centre column(s).
+std::vector<std::pair<int, int>> EllipseSpans(int Width, int Height) {
+    TSpans spans(std::max(Height, 0), {0, 0});
+    if (Width <= 0 || Height <= 0) return spans;
+    if (Width <= 2 || Height <= 2) {
+        std::fill(spans.begin(), spans.end(), std::pair{0, Width});
+        return spans;
+    }
+    auto plot = [&](int x, int y) {
+        if (y < 0 || y >= Height) return;
+        auto& s = spans[y];
+        if (s.first == s.second) s = {x, x + 1};
+        else s = {std::min(s.first, x), std::max(s.second, x + 1)};
+    };
+    int64_t a = Width - 1, b = Height - 1, b1 = b & 1;
+    int64_t dx = 4 * (1 - a) * b * b, dy = 4 * (b1 + 1) * a * a;
+    int64_t err = dx + dy + b1 * a * a;
+    int x0 = 0, x1 = Width - 1;
+    int y0 = static_cast<int>((b + 1) / 2), y1 = y0 - static_cast<int>(b1);
+    a *= 8 * a;
+    b1 = 8 * b * b;
+    do {
+        plot(x0, y0);
+        plot(x1, y0);
+        plot(x0, y1);
+        plot(x1, y1);
+        const int64_t e2 = 2 * err;
+        if (e2 <= dy) {
+            ++y0;
+            --y1;
+            err += dy += a;
+        }
+        if (e2 >= dx) {
+            ++x0;
+            --x1;
+            err += dx += b1;
+        }
+    } while (x0 <= x1);
+    while (y0 - y1 < b) { // the tips of a slim ellipse
+        plot(x0 - 1, y0);
+        plot(x1 + 1, y0++);
+        plot(x0 - 1, y1);
+        plot(x1 + 1, y1--);
+    }
+    return spans;
+}
 
 void TCanvas::Ellipse(const TRect& R) {
     if (R.IsEmpty()) return;
-    const double cx = (R.Left + R.Right) / 2.0, cy = (R.Top + R.Bottom) / 2.0;
-    const double rx = R.Width() / 2.0, ry = R.Height() / 2.0;
-    FillShape(*this, R, [&](int y, int& l, int& r) {
-        const double dy = (y + 0.5 - cy) / ry;
-        const double t = 1.0 - dy * dy;
-        if (t < 0) {
-            l = r = 0;
-            return;
-        }
-        const double half = rx * std::sqrt(t);
-        l = static_cast<int>(std::lround(cx - half));
-        r = static_cast<int>(std::lround(cx + half));
-    });
+    FillSpans(*this, R, EllipseSpans(R.Width(), R.Height()));
 }
 
 void TCanvas::RoundRect(const TRect& R, int CornerWidth, int CornerHeight) {
@@ -203,8 +253,9 @@ std::unique_ptr<TGraphic> TPictureRegistry::CreateForExtension(const std::string
 }
 
 std::unique_ptr<TGraphic> TPictureRegistry::CreateForClassName(const std::string& ClassName) {
-    for (const auto& e : Formats())
-        if (e.ClassName == ClassName) return e.Factory();
+    const auto& formats = Formats();
+    for (auto e = formats.rbegin(); e != formats.rend(); ++e) // the most recently registered first
+        if (e->ClassName == ClassName) return e->Factory();
     if (ClassName == "TBitmap") return std::make_unique<TBitmap>();
     return nullptr;
 }

@@ -67,6 +67,9 @@ struct TRect {
 inline TRect Rect(int l, int t, int r, int b) { return TRect{l, t, r, b}; }
 inline TRect Bounds(int l, int t, int w, int h) { return TRect{l, t, l + w, t + h}; }
 TRect IntersectRect(const TRect& a, const TRect& b);
+// The pixels an ellipse with a one-pixel pen covers in a box of this size: one span [left, right)
+// per row, relative to the box; an empty row has left == right.
+std::vector<std::pair<int, int>> EllipseSpans(int Width, int Height);
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 enum TBrushStyle { bsSolid, bsClear };

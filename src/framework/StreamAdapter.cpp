@@ -61,8 +61,7 @@ TComResult TStreamAdapter::Seek(int64_t Move, uint32_t Origin, uint64_t* NewPosi
 
 TComResult TStreamAdapter::SetSize(uint64_t NewSize) {
     try {
-        auto* memory = dynamic_cast<TMemoryStream*>(FStream);
-        if (memory) memory->SetSize(static_cast<int64_t>(NewSize));
+        FStream->SetSize(static_cast<int64_t>(NewSize));
         return FStream->Size() == static_cast<int64_t>(NewSize) ? S_OK : E_FAIL;
     } catch (const std::exception&) {
         return E_UNEXPECTED;
@@ -70,6 +69,7 @@ TComResult TStreamAdapter::SetSize(uint64_t NewSize) {
 }
 
 TComResult TStreamAdapter::CopyTo(TComStream* Target, uint64_t Count, uint64_t* ReadCount, uint64_t* Written) {
+    if (!Target) return STG_E_INVALIDPOINTER;
     uint64_t totalRead = 0, totalWritten = 0;
     TComResult result = S_OK;
     try {

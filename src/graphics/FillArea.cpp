@@ -35,9 +35,11 @@ void FillArea(const TFillAreaParams& P) {
     case gtHorizontal:
     case gtForwardDiagonal:
     case gtBackwardDiagonal: {
-        TGPLinearGradientBrush brush(Grown(P.Rect), c1, c2, LinearModeOf(P.GradientType));
-        brush.SetLineGammaCorrection(1);
-        FillWith(P, brush);
+        {
+            TGPLinearGradientBrush brush(Grown(P.Rect), c1, c2, LinearModeOf(P.GradientType));
+            brush.SetLineGammaCorrection(1);
+            FillWith(P, brush);
+        } // one brush, used once and freed before the first row's
         if (P.Mirror) { // the part's first row, always as a rectangle
             TGPSolidBrush strip(c1);
             P.Graphics->FillRectangle(&strip, MakeRectF(P.Rect.X, P.Rect.Y, P.Rect.Width, 1));

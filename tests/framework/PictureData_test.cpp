@@ -66,3 +66,27 @@ TEST(PictureData, AClassNameThatDiffersInCaseLeavesThePictureEmpty) {
     ReadObjectText(f, R"({"Picture": {"Data": "B3RiaXRtYXAAAA=="}})");
     EXPECT_EQ(f.Picture()->Graphic(), nullptr);
 }
+
+// Two registrations under one class name: a stored picture names the class, and the one registered
+// last answers. Unregistering the name removes both.
+TEST(PictureRegistry, AClassNameFindsTheMostRecentlyRegisteredClassFirst) {
+    const std::string name = "TRegistryProbe";
+    TPictureRegistry::RegisterFileFormat("probe1", "first", name, [] {
+        auto b = std::make_unique<TBitmap>();
+        b->SetSize(1, 1);
+        return b;
+    });
+    auto widthOfNew = [&] {
+        auto g = TPictureRegistry::CreateForClassName(name);
+        return g ? g->Width() : -1;
+    };
+    EXPECT_EQ(widthOfNew(), 1);
+    TPictureRegistry::RegisterFileFormat("probe2", "second", name, [] {
+        auto b = std::make_unique<TBitmap>();
+        b->SetSize(2, 1);
+        return b;
+    });
+    EXPECT_EQ(widthOfNew(), 2);
+    TPictureRegistry::UnregisterClass(name);
+    EXPECT_EQ(widthOfNew(), -1);
+}

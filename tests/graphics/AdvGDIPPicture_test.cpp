@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -339,6 +341,7 @@ TEST(TFixedStreamAdapter, ResultCodes) {
         {"Seek broken", b->Seek(0, 0, &pos), STG_E_INVALIDPOINTER},
         {"SetSize", a->SetSize(10), S_OK},
         {"SetSize broken", b->SetSize(1), E_UNEXPECTED},
+        {"CopyTo null target", a->CopyTo(nullptr, 1, nullptr, nullptr), STG_E_INVALIDPOINTER},
         {"Commit", a->Commit(0), S_OK},
         {"Revert", a->Revert(), STG_E_REVERTED},
         {"LockRegion", a->LockRegion(0, 1, 1), STG_E_INVALIDFUNCTION},
@@ -367,6 +370,22 @@ TEST(TFixedStreamAdapter, ReadSeekAndSizeReachTheWrappedStream) {
     EXPECT_EQ(pos, 2u);
     EXPECT_EQ(a->SetSize(3), S_OK);
     EXPECT_EQ(m.Size(), 3);
+}
+
+// A file can change its size too: cut, then grown with zeros, measured by the file system itself.
+TEST(TFixedStreamAdapter, SetSizeCutsAndGrowsAFile) {
+    const auto path = std::filesystem::temp_directory_path() / "velundo_adapter_setsize.bin";
+    {
+        TFileStream f(path.string(), fmCreate);
+        f.WriteBuffer("abcdef", 6);
+        TAdapterRef a(&f);
+        EXPECT_EQ(a->SetSize(2), S_OK);
+        EXPECT_EQ(std::filesystem::file_size(path), 2u);
+        EXPECT_EQ(a->SetSize(9), S_OK);
+        EXPECT_EQ(std::filesystem::file_size(path), 9u);
+    }
+    EXPECT_EQ(std::filesystem::file_size(path), 9u);
+    std::filesystem::remove(path);
 }
 
 TEST(TFixedStreamAdapter, StatFillsTheRecordWithoutAName) {

@@ -298,7 +298,12 @@ TEST_F(LabelCalls, AFamilyGdiplusCannotFindFallsBackToArial) {
         recorder::Reset();
         recorder::FailNext("GdipCreateFontFamilyFromName", status);
         Label.DrawLabel(Canvas);
-        EXPECT_EQ(Filter({"GdipCreateFontFamilyFromName"}, Text()).size(), 2u) << status;
+        // The family that was not found is freed before "Arial" is made.
+        const Lines families = Filter({"GdipCreateFontFamilyFromName", "GdipDeleteFontFamily"}, recorder::Calls());
+        ASSERT_GE(families.size(), 3u) << status;
+        EXPECT_EQ(families[0].rfind("GdipCreateFontFamilyFromName(\"Arial\", null)", 0), 0u) << families[0];
+        EXPECT_EQ(families[1].rfind("GdipDeleteFontFamily(", 0), 0u) << families[1];
+        EXPECT_EQ(families[2].rfind("GdipCreateFontFamilyFromName(\"Arial\", null) -> #", 0), 0u) << families[2];
     }
     recorder::Reset();
     recorder::FailNext("GdipCreateFontFamilyFromName", InvalidParameter); // any other status is ignored
@@ -368,4 +373,45 @@ TEST_F(LabelCalls, TinyLabelsAndEmptyTexts) {
     Label.DrawLabel(Canvas);
     EXPECT_TRUE(Filter({"GdipCreateFontFamily", "GdipDrawString"}, Text()).empty());
     EXPECT_FALSE(Filter({"GdipFillRectangle"}, recorder::Calls()).empty()); // only the fill
+}
+
+// Freeing orders as the fill's steps word them; each row names the calls that must come in this order.
+TEST_F(FillCalls, ObjectsAreFreedInTheOrderOfTheirSteps) {
+    struct Row {
+        const char* What;
+        std::function<void(TGDIPFill&)> Set;
+        Lines Order; // a subsequence of the recorded calls
+    };
+    const Row rows[] = {
+        {"radial: background path, then its brush; then gradient brush, ellipse path, region, clip",
+         [](TGDIPFill& f) { f.SetGradientType(gtRadial); },
+         {"GdipCreateSolidFill(ffc0c0c0) -> #4", "GdipCreateRegionPath(#3) -> #5", "GdipSetClipRegion(#2, #5, 0)",
+          "GdipDeletePath(#3)", "GdipDeleteBrush(#4)", "GdipFillRectangle(#2, #7, 0, 0, 40, 20)",
+          "GdipDeleteBrush(#7)", "GdipDeletePath(#6)", "GdipDeleteRegion(#5)", "GdipResetClip(#2)"}},
+        {"mirror linear part: the gradient brush is freed before the first row's brush is made",
+         [](TGDIPFill& f) {
+             f.SetColorMirror(clWhite);
+             f.SetColorMirrorTo(clBlack);
+             f.SetGradientMirrorType(gtVertical);
+         },
+         {"GdipDeleteBrush(#4)", "GdipCreateSolidFill(ffffffff) -> #5", "GdipDeleteBrush(#5)"}},
+        {"glow: clip reset, then region", [](TGDIPFill& f) {
+             f.SetGlow(gmRadial);
+             f.SetColor(clNone);
+         },
+         {"GdipSetClipRegion(#2, #3, 0)", "GdipResetClip(#2)", "GdipDeleteRegion(#3)"}},
+    };
+    for (const auto& row : rows) {
+        recorder::Reset();
+        Graphics = std::make_unique<TGPGraphics>(Canvas.Handle());
+        TGDIPFill f;
+        row.Set(f);
+        f.Fill(Graphics.get(), MakeRectF(0, 0, 40, 20));
+        const Lines got = Painted();
+        auto at = got.begin();
+        for (const std::string& want : row.Order) {
+            at = std::find(at, got.end(), want);
+            ASSERT_NE(at, got.end()) << row.What << ": missing or out of order: " << want;
+        }
+    }
 }

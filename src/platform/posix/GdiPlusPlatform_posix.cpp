@@ -59,7 +59,15 @@ GpStatus PlatformCreateGraphics(void* DeviceContext, GpGraphics** Graphics) {
     const int dx = binding.Scratch ? -1 << 20 : surface->OriginX - left;
     const int dy = binding.Scratch ? -1 << 20 : surface->OriginY - top;
     GdipTranslateWorldTransform(*Graphics, static_cast<REAL>(dx), static_cast<REAL>(dy), kMatrixOrderPrepend);
-    Bindings()[*Graphics] = std::move(binding);
+    // Until the map holds them, the graphics and its bitmap are freed if the insertion throws.
+    const auto freeGraphics = [](GpGraphics* g) { GdipDeleteGraphics(g); };
+    const auto freeBitmap = [](GpBitmap* b) { GdipDisposeImage(reinterpret_cast<GpImage*>(b)); };
+    std::unique_ptr<GpGraphics, decltype(freeGraphics)> graphics(*Graphics, freeGraphics);
+    std::unique_ptr<GpBitmap, decltype(freeBitmap)> bitmap(binding.Bitmap, freeBitmap);
+    *Graphics = nullptr;
+    Bindings().emplace(graphics.get(), std::move(binding));
+    bitmap.release();
+    *Graphics = graphics.release();
     return Ok;
 }
 
