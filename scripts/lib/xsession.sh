@@ -124,11 +124,11 @@ velundo_screenshot() {
 }
 # The file names the same pixels as the one before it and is not one flat colour.
 velundo_same_painted_shot() {
-  velundo_screenshot "$1" "$2.next" || return 1
-  local deviation differing
-  deviation=$(convert "$2.next" -colorspace gray -format '%[fx:int(1000*standard_deviation)]' info: 2>/dev/null)
-  differing=$([ -s "$2" ] && compare -metric AE "$2" "$2.next" null: 2>&1)
-  mv -f "$2.next" "$2"
+  local next=${2%.png}.next.png deviation differing
+  velundo_screenshot "$1" "$next" || return 1
+  deviation=$(convert "$next" -colorspace gray -format '%[fx:int(1000*standard_deviation)]' info: 2>/dev/null)
+  differing=$([ -s "$2" ] && compare -metric AE "$2" "$next" null: 2>&1)
+  mv -f "$next" "$2"
   [ "${deviation:-0}" -gt 0 ] && [ "$differing" = "0" ]
 }
 # Waits up to $3 seconds (default 10) until window $1 is painted and two screenshots in a row agree,
