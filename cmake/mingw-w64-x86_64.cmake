@@ -8,5 +8,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Test programs run under Wine in the project's own prefix (build/wineprefix), never in ~/.wine.
+get_filename_component(_velundo_wine_run ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine-run ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${_velundo_wine_run})
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

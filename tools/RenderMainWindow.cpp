@@ -1,17 +1,35 @@
 // Renders the launcher's main window without a desktop, as the headless back end draws it (the
-// painted controls exactly, the standard controls plainly), and writes it as a PNG file.
+// painted controls exactly, the standard controls plainly), and writes it as a PNG file; or lists
+// where its controls lie, so that scripts driving the real window take the rectangles from the
+// window description instead of writing them down again.
 //
 //   velundo_render_window OUTPUT.png
+//   velundo_render_window --layout    (one line a control: name left top width height, in client
+//                                      coordinates of the window)
 #include <iostream>
+#include <string_view>
 
 #include "app/ProgramUnits.h"
 #include "app/fArbeitsplatz.h"
 #include "ui/headless/ClientAreaRender.h"
 #include "ui/headless/HeadlessSession.h"
 
+namespace {
+void ListLayout(const TWinControl& Parent, int Left, int Top) {
+    for (int i = 0; i < Parent.ControlCount(); ++i) {
+        const TControl* control = Parent.Controls(i);
+        const int left = Left + control->Left();
+        const int top = Top + control->Top();
+        std::cout << control->Name() << ' ' << left << ' ' << top << ' ' << control->Width() << ' '
+                  << control->Height() << '\n';
+        if (auto* windowed = dynamic_cast<const TWinControl*>(control)) ListLayout(*windowed, left, top);
+    }
+}
+} // namespace
+
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::cerr << "usage: velundo_render_window OUTPUT.png\n";
+        std::cerr << "usage: velundo_render_window OUTPUT.png | --layout\n";
         return 2;
     }
     auto session = CreateHeadlessSession();
@@ -22,7 +40,10 @@ int main(int argc, char** argv) {
         TProgramUnits units(NativePlatform());
         auto* form = new TMainForm(&application, NativePlatform());
         form->DoCreate();
-        SaveClientAreaPng(*form, argv[1]);
+        if (std::string_view(argv[1]) == "--layout")
+            ListLayout(*form, 0, 0);
+        else
+            SaveClientAreaPng(*form, argv[1]);
         application.DestroyComponents();
     } catch (const std::exception& e) {
         std::cerr << "velundo_render_window: " << e.what() << "\n";

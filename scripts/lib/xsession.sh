@@ -1,4 +1,6 @@
-# Shared by the checks that run the real Linux program under Xvfb (sourced, not run).
+# Shared by the end-to-end checks that run a real program under Xvfb (sourced, not run): the X
+# session, waiting for a condition, a window or an exit, the control rectangles of the main window,
+# clicks and screenshots. Every wait polls with a time limit; nothing sleeps a fixed time.
 
 # Re-runs the calling script under xvfb-run, which takes a free display from :99 up with its own
 # authority file, so a display :0 that belongs to the machine is never touched. Without -noreset the
@@ -10,27 +12,49 @@ velundo_under_xvfb() {
   export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 }
 
-# The first window named exactly $1, waited for up to 10 s; empty when none came. xdotool matches
-# names as case-blind patterns ("Velundo_client" would find GDK's "Velundo_Client" leader window),
-# so every candidate's name is compared as it is.
+# velundo_wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds
+# (status 0) or SECONDS have passed (status 1).
+velundo_wait_until() {
+  local seconds=$1 tries
+  shift
+  for ((tries = seconds * 10; tries > 0; tries--)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The first window named exactly $1, or nothing. xdotool matches names as case-blind patterns
+# ("Velundo_client" would find GDK's "Velundo_Client" leader window), so every candidate's name is
+# compared as it is.
 velundo_find_window() {
   local w
   for w in $(xdotool search --name "^$1\$" 2>/dev/null); do
     [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && { echo "$w"; return; }
   done
 }
+velundo_has_window() { [ -n "$(velundo_find_window "$1")" ]; }
+velundo_has_no_window() { [ -z "$(velundo_find_window "$1")" ]; }
+# The window named $1, waited for up to $2 seconds (default 10); empty when none came.
 velundo_wait_window() {
-  local win=
-  for _ in $(seq 100); do
-    win=$(velundo_find_window "$1")
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
-  echo "$win"
+  velundo_wait_until "${2:-10}" velundo_has_window "$1" && velundo_find_window "$1"
 }
+# Waits up to $2 seconds (default 5) until no window is named $1.
+velundo_wait_window_gone() { velundo_wait_until "${2:-5}" velundo_has_no_window "$1"; }
 
-# Builds into folder $1 a helper that sends a window what the close button of a window manager sends,
-# the WM_DELETE_WINDOW message (Xvfb runs no window manager): close-window WINDOW-ID.
+# Waits up to $2 seconds (default 10) for process $1 (a child of the calling shell) to end; sets
+# exit_status to its status, or to nothing while it still runs. Not for $(...): a subshell cannot
+# wait for it.
+velundo_wait_exit() {
+  exit_status=
+  velundo_wait_until "${2:-10}" velundo_has_ended "$1" || return 1
+  wait "$1"
+  exit_status=$?
+}
+velundo_has_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# Builds into folder $1 the helper close-window WINDOW-ID, which sends a window what the close button
+# of a window manager sends, the WM_DELETE_WINDOW message (Xvfb runs no window manager).
 velundo_build_close_helper() {
   cat >"$1/close-window.c" <<'C'
 #include <X11/Xlib.h>
@@ -53,16 +77,63 @@ C
   cc -o "$1/close-window" "$1/close-window.c" -lX11
 }
 
-# Waits up to 10 s for process $1 (a child of the calling shell) to end; sets exit_status to its
-# status, or to nothing while it still runs. Not for $(...): a subshell cannot wait for it.
-velundo_wait_exit() {
-  exit_status=
-  for _ in $(seq 100); do
-    if ! kill -0 "$1" 2>/dev/null; then
-      wait "$1"
-      exit_status=$?
-      return
-    fi
-    sleep 0.1
+# --- The main window's controls, from its stored description ---------------------------------------
+
+# Reads the control rectangles from the headless render tool's layout listing (the command given,
+# for example "$build/tools/velundo_render_window" --layout, or that tool under Wine) into
+# velundo_layout[NAME]="left top width height", in client coordinates of the main window.
+declare -gA velundo_layout=()
+velundo_load_layout() {
+  local name left top width height listing
+  listing=$("$@") || { echo "cannot list the window's layout with: $*" >&2; return 1; }
+  while read -r name left top width height; do
+    [ -n "$name" ] && velundo_layout[$name]="$left $top $width $height"
+  done < <(tr -d '\r' <<<"$listing")
+  [ ${#velundo_layout[@]} -gt 0 ] || { echo "the layout listing of $* is empty" >&2; return 1; }
+}
+# The rectangle of control $1: left top width height.
+velundo_rect() {
+  [ -n "${velundo_layout[$1]:-}" ] || { echo "no control $1 in the window's layout" >&2; return 1; }
+  echo "${velundo_layout[$1]}"
+}
+# Clicks the middle of control $2 of window $1.
+velundo_click() {
+  local left top width height
+  read -r left top width height < <(velundo_rect "$2") || return 1
+  xdotool mousemove --window "$1" $((left + width / 2)) $((top + height / 2)) click 1
+}
+# Sets velundo_mask to ImageMagick arguments that paint controls $2... black, each grown by $1
+# pixels on every side (for shadows and focus rings a toolkit draws around a control).
+velundo_mask_controls() {
+  local margin=$1 name left top width height
+  shift
+  velundo_mask=(-fill black)
+  for name in "$@"; do
+    read -r left top width height < <(velundo_rect "$name") || return 1
+    velundo_mask+=(-draw "rectangle $((left - margin)),$((top - margin)) $((left + width - 1 + margin)),$((top + height - 1 + margin))")
   done
+}
+
+# --- Screenshots ------------------------------------------------------------------------------------
+
+# Writes the client area of window $1 to file $2 (sets WIDTH, HEIGHT, X, Y from its geometry).
+velundo_screenshot() {
+  WIDTH= HEIGHT= X= Y=
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2" 2>/dev/null
+}
+# The file names the same pixels as the one before it and is not one flat colour.
+velundo_same_painted_shot() {
+  local next=${2%.png}.next.png deviation differing
+  velundo_screenshot "$1" "$next" || return 1
+  deviation=$(convert "$next" -colorspace gray -format '%[fx:int(1000*standard_deviation)]' info: 2>/dev/null)
+  differing=$([ -s "$2" ] && compare -metric AE "$2" "$next" null: 2>&1)
+  mv -f "$next" "$2"
+  [ "${deviation:-0}" -gt 0 ] && [ "$differing" = "0" ]
+}
+# Waits up to $3 seconds (default 10) until window $1 is painted and two screenshots in a row agree,
+# and leaves the last in file $2; status 1 when it did not settle.
+velundo_settled_screenshot() {
+  rm -f "$2"
+  velundo_wait_until "${3:-10}" velundo_same_painted_shot "$1" "$2"
 }

@@ -155,6 +155,8 @@ protected:
     void Paint() override;
 
 private:
+    // The label's caption is an object; the control's plain text setter stays out of reach.
+    using TControl::SetCaption;
     void FillChanged(TObject* Sender);
     template <typename T>
     void Store(T& Field, T Value);

@@ -141,9 +141,12 @@ TEST(TGPFontFamily, AMissingFamilyReportsFamilyNotFound) {
 // does not follow fontconfig's aliases and reports the family missing. Either answer must be whole.
 TEST(TGPFontFamily, ArialIsFoundThroughItsAliasOrReportedMissing) {
     TGPFontFamily family(u"Arial");
-    if (family.LastStatus == Ok) EXPECT_NE(family.NativeHandle, nullptr);
-    else EXPECT_EQ(family.LastStatus, FontFamilyNotFound);
-    if (family.LastStatus != Ok) EXPECT_EQ(family.NativeHandle, nullptr);
+    if (family.LastStatus == Ok) {
+        EXPECT_NE(family.NativeHandle, nullptr);
+    } else {
+        EXPECT_EQ(family.LastStatus, FontFamilyNotFound);
+        EXPECT_EQ(family.NativeHandle, nullptr);
+    }
 }
 
 TEST(TGPFontFamily, AnInstalledFamilyIsFound) {

@@ -84,6 +84,9 @@ TEST(WindowsInfoNative, TempDirEndsInABackslashAndFoldersDoNot) {
     TWindowsInfo info;
     ASSERT_FALSE(info.TempDir.empty());
     EXPECT_EQ(info.TempDir.back(), '\\');
-    for (const std::string* dir : {&info.DesktopDir, &info.PersonalDir, &info.AppDataDir})
-        if (!dir->empty()) EXPECT_NE(dir->back(), '\\') << *dir;
+    for (const std::string* dir : {&info.DesktopDir, &info.PersonalDir, &info.AppDataDir}) {
+        if (!dir->empty()) {
+            EXPECT_NE(dir->back(), '\\') << *dir;
+        }
+    }
 }

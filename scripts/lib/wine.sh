@@ -1,0 +1,47 @@
+# Shared by every script that runs Wine (sourced, not run). Wine runs only in the project's own
+# prefix, build/wineprefix, which scripts/setup creates: the user's ~/.wine is never created, read
+# or changed, and the only Wine server these scripts start or stop is the one of that prefix.
+
+velundo_wine_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# Always ours, even when the caller's environment names another prefix (often ~/.wine).
+export WINEPREFIX=$velundo_wine_root/build/wineprefix
+export WINEDEBUG=${WINEDEBUG:--all}
+
+# Creates the prefix when it is missing and maps the label's caption font Arial, which a fresh
+# prefix lacks, to its metric twin Liberation Sans, as a Windows font substitution would. Two
+# callers at once (ctest -j) take turns.
+velundo_wine_prefix_ready() {
+  local key='HKCU\Software\Wine\Fonts\Replacements'
+  [ -f "$WINEPREFIX/system.reg" ] && grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null &&
+    return 0
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      echo "wine: creating the prefix $WINEPREFIX" >&2
+      wineboot -i >/dev/null 2>&1 || true
+    fi
+    if ! grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+      wine reg add "$key" /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1 || true
+    fi
+    # The registry reaches its files when the server ends (a few seconds after its last client).
+    timeout 60 wineserver -w 2>/dev/null || true
+  ) 9>"$WINEPREFIX.lock"
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: could not create $WINEPREFIX" >&2; return 1; }
+}
+
+# One Wine server for a whole suite: each program then starts in a fraction of the time it takes to
+# bring up a server. velundo_wine_server_down stops only a server that velundo_wine_server_up
+# started, and only ours (wineserver acts on $WINEPREFIX's server).
+velundo_wine_server_ours=
+velundo_wine_server_up() {
+  wineserver -p 2>/dev/null && velundo_wine_server_ours=1
+  # A first program connects and starts the prefix's services once.
+  wine cmd /c exit >/dev/null 2>&1 || true
+}
+velundo_wine_server_down() {
+  [ -n "$velundo_wine_server_ours" ] || return 0
+  wineserver -k 2>/dev/null
+  timeout 30 wineserver -w 2>/dev/null
+  velundo_wine_server_ours=
+}
