@@ -12,8 +12,8 @@ namespace fs = std::filesystem;
 bool OnWindows() { return ToNativePath("Z:\\") == "Z:\\"; }
 
 const TPlatformFacts& Facts() {
-    static const TPlatformFacts posix{true, true, true, false, 0, 3, "probe.sh", "#!/bin/sh\necho ran > marker.txt\n"};
-    static const TPlatformFacts wine{false, false, false, true, 2, 2, "probe.cmd", "@echo ran> marker.txt\r\n"};
+    static const TPlatformFacts posix{true, true, false, 0, 3, "probe.sh", "#!/bin/sh\necho ran > marker.txt\n"};
+    static const TPlatformFacts wine{false, false, true, 2, 2, "probe.cmd", "@echo ran> marker.txt\r\n"};
     return OnWindows() ? wine : posix;
 }
 

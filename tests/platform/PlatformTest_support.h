@@ -18,10 +18,6 @@ struct TPlatformFacts {
     // POSIX changes only the bytes of the value (or adds a line); Wine rewrites the whole file from
     // what it parsed (CR LF line breaks, no blanks around '=', blank lines dropped).
     bool ProfileWritesKeepEveryByte;
-    // POSIX ends a line at a CR that no LF follows, as Windows does; Wine ends one there only when no LF
-    // comes anywhere later in the file, so "[S]" CR "k=1" LF is one line to it, and "k=a" CR "b" LF a
-    // value with a CR inside.
-    bool LoneCrEndsALine;
     // POSIX has no registry: every key fails to open.
     bool HasRegistry;
     // The operating-system family: 2 (NT) under Wine, 0 (neither 9x nor NT) on POSIX.

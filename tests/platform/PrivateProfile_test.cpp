@@ -114,31 +114,19 @@ TEST(PrivateProfileRead, OddFilesStillAnswer) {
     });
 }
 
-// Windows ends a line at a CR that no LF follows; Wine only where no LF comes later in the file
-// (Facts().LoneCrEndsALine). Rows give Windows' answer and, where it differs, Wine's.
+// Windows ends a line at a CR that no LF follows, wherever an LF may stand later in the file.
 TEST(PrivateProfileRead, ALoneCrEndsALine) {
-    struct TCrRow {
-        TReadRow Row;
-        std::string Wine;
-    };
     const std::string mixed = "[S]\r\nk=1\nj=2\rm=3\r\n";
-    const std::vector<TCrRow> rows = {
-        {{"CR only", "[S]\rj=0\rk=cr\r", "S", "k", "cr"}, "cr"},
-        {{"CR after the header, LF later", "[SETTINGS]\rServerpath=abc\n", "SETTINGS", "Serverpath", "abc"},
-         "<default>"},
-        {{"CR inside a value", "[S]\nk=a\rb\n", "S", "k", "a"}, "a\rb"},
-        {{"the rest after the CR is a line of its own", "[S]\nk=a\rb=2\n", "S", "b", "2"}, "<default>"},
-        {{"CR CR LF", "[S]\r\r\nk=v\r\r\nj=w", "S", "j", "w"}, "w"},
-        {{"mixed endings, CR LF", mixed, "S", "k", "1"}, "1"},
-        {{"mixed endings, LF then CR", mixed, "S", "j", "2"}, "2\rm=3"},
-        {{"mixed endings, after the CR", mixed, "S", "m", "3"}, "<default>"},
-    };
-    std::vector<TReadRow> table;
-    for (const TCrRow& row : rows) {
-        table.push_back(row.Row);
-        if (!Facts().LoneCrEndsALine) table.back().Expected = row.Wine;
-    }
-    CheckReads(table);
+    CheckReads({
+        {"CR only", "[S]\rj=0\rk=cr\r", "S", "k", "cr"},
+        {"CR after the header, LF later", "[SETTINGS]\rServerpath=abc\n", "SETTINGS", "Serverpath", "abc"},
+        {"CR inside a value", "[S]\nk=a\rb\n", "S", "k", "a"},
+        {"the rest after the CR is a line of its own", "[S]\nk=a\rb=2\n", "S", "b", "2"},
+        {"CR CR LF", "[S]\r\r\nk=v\r\r\nj=w", "S", "j", "w"},
+        {"mixed endings, CR LF", mixed, "S", "k", "1"},
+        {"mixed endings, LF then CR", mixed, "S", "j", "2"},
+        {"mixed endings, after the CR", mixed, "S", "m", "3"},
+    });
 }
 
 TEST(PrivateProfileRead, LongValuesAreCutAtTheBuffer) {
