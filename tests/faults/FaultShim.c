@@ -4,7 +4,9 @@
  * VELUNDO_FAULT_NTH-th call (counted from 1) of the kind VELUNDO_FAULT_CALL (open, write, fsync,
  * rename, truncate, close, link) fails with errno VELUNDO_FAULT_ERRNO; a failing close still closes
  * the descriptor, as Linux does. VELUNDO_FAULT_READONLY_DIR=1 makes the folder refuse new files with
- * EACCES, as a read-only folder does for anyone but root. VELUNDO_FAULT_COUNT names a file that gets
+ * EACCES, as a read-only folder does for anyone but root. VELUNDO_FAULT_SHORT=1 makes every write
+ * there take only half of its bytes, so that a failing write comes after some bytes have landed.
+ * VELUNDO_FAULT_COUNT names a file that gets
  * the count of each kind of call at exit, so that a runner knows how many there are to fail. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -108,15 +110,22 @@ int openat(int dirfd, const char* path, int flags, ...) {
     return OpenCommon(dirfd, path, flags, mode, 1);
 }
 
+static size_t Shortened(size_t n) {
+    const char* s = getenv("VELUNDO_FAULT_SHORT");
+    return s && strcmp(s, "1") == 0 && n > 1 ? (n + 1) / 2 : n;
+}
+
 ssize_t write(int fd, const void* buf, size_t n) {
     REAL(write, ssize_t, int, const void*, size_t);
-    if (Watched(fd) && Fails(kWrite)) return -1;
-    return real_write(fd, buf, n);
+    if (!Watched(fd)) return real_write(fd, buf, n);
+    if (Fails(kWrite)) return -1;
+    return real_write(fd, buf, Shortened(n));
 }
 ssize_t pwrite(int fd, const void* buf, size_t n, off_t at) {
     REAL(pwrite, ssize_t, int, const void*, size_t, off_t);
-    if (Watched(fd) && Fails(kWrite)) return -1;
-    return real_pwrite(fd, buf, n, at);
+    if (!Watched(fd)) return real_pwrite(fd, buf, n, at);
+    if (Fails(kWrite)) return -1;
+    return real_pwrite(fd, buf, Shortened(n), at);
 }
 ssize_t pwrite64(int fd, const void* buf, size_t n, off_t at) { return pwrite(fd, buf, n, at); }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails every open, write, fsync, rename, truncate, close and link of a settings write, one at a
-# time, with ENOSPC, EIO and EDQUOT, once through the atomic replacement (writable folder) and once
-# through the rewrite in place (a folder that refuses new files). After each run the file holds its
+# time, with ENOSPC, EIO and EDQUOT, through the atomic replacement (writable folder) and through the
+# rewrite in place (a folder that refuses new files), each with whole and with short writes. After each run the file holds its
 # old or its new content, nothing else is left in the folder, the field shows the chosen path, and
 # the error dialog appears exactly when the file kept its old content. Then a writer is killed at
 # random moments. Usage: profile_faults.sh SHIM WRITER
@@ -44,19 +44,21 @@ check() {
   [ -z "$strays" ] || { problem "$what: left behind: $strays"; (cd "$dir" && rm -f -- $strays); }
 }
 
-for mode in replace in-place; do
-  ro=0 new=$work/new
-  if [ "$mode" = in-place ]; then ro=1; fi
+# "short" modes write each call's bytes by halves, so a failing write comes after some have landed.
+for mode in replace in-place "replace short" "in-place short"; do
+  ro=0 short=0 new=$work/new
+  case $mode in in-place*) ro=1 ;; esac
+  case $mode in *short) short=1 ;; esac
   cp "$work/old" "$ini"
-  write_once VELUNDO_FAULT_READONLY_DIR=$ro VELUNDO_FAULT_COUNT="$work/counts"
+  write_once VELUNDO_FAULT_READONLY_DIR=$ro VELUNDO_FAULT_SHORT=$short VELUNDO_FAULT_COUNT="$work/counts"
   check "$new" "$mode without faults"
   cmp -s "$ini" "$new" || problem "$mode: the undisturbed write did not store the new content"
   while read -r kind count; do
     for ((nth = 1; nth <= count; nth++)); do
       for code in ENOSPC:28 EIO:5 EDQUOT:122; do
         cp "$work/old" "$ini"
-        write_once VELUNDO_FAULT_READONLY_DIR=$ro VELUNDO_FAULT_CALL="$kind" VELUNDO_FAULT_NTH="$nth" \
-          VELUNDO_FAULT_ERRNO="${code#*:}"
+        write_once VELUNDO_FAULT_READONLY_DIR=$ro VELUNDO_FAULT_SHORT=$short VELUNDO_FAULT_CALL="$kind" \
+          VELUNDO_FAULT_NTH="$nth" VELUNDO_FAULT_ERRNO="${code#*:}"
         check "$new" "$mode, $kind #$nth fails with ${code%:*}"
       done
     done
