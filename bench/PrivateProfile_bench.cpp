@@ -48,12 +48,24 @@ void Untrack(void* p) {
 }
 } // namespace
 
-void* operator new(size_t size) { return Track(size); }
-void* operator new[](size_t size) { return Track(size); }
-void operator delete(void* p) noexcept { Untrack(p); }
-void operator delete[](void* p) noexcept { Untrack(p); }
-void operator delete(void* p, size_t) noexcept { Untrack(p); }
-void operator delete[](void* p, size_t) noexcept { Untrack(p); }
+void* operator new(size_t size) {
+    return Track(size);
+}
+void* operator new[](size_t size) {
+    return Track(size);
+}
+void operator delete(void* p) noexcept {
+    Untrack(p);
+}
+void operator delete[](void* p) noexcept {
+    Untrack(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    Untrack(p);
+}
+void operator delete[](void* p, size_t) noexcept {
+    Untrack(p);
+}
 
 namespace {
 
@@ -61,7 +73,8 @@ namespace {
 
 // Appends lines "key<i>=value <i>" with the given break until the text has `size` bytes.
 void Entries(std::string& t, size_t size, const char* brk) {
-    for (size_t i = 0; t.size() < size; ++i) t.append("key").append(std::to_string(i)).append("=value ").append(std::to_string(i)).append(brk);
+    for (size_t i = 0; t.size() < size; ++i)
+        t.append("key").append(std::to_string(i)).append("=value ").append(std::to_string(i)).append(brk);
 }
 
 // The launcher's key comes last, so that a read walks the whole file.
@@ -76,44 +89,72 @@ struct TShape {
 
 const std::vector<TShape>& Shapes() {
     static const std::vector<TShape> shapes = {
-        {"LF", [](size_t n) { std::string t = "[S]\n"; Entries(t, n, "\n"); return WithSettingsLast(t, "\n"); }},
-        {"CRLF", [](size_t n) { std::string t = "[S]\r\n"; Entries(t, n, "\r\n"); return WithSettingsLast(t, "\r\n"); }},
-        {"CR", [](size_t n) { std::string t = "[S]\r"; Entries(t, n, "\r"); return WithSettingsLast(t, "\r"); }},
-        {"mixed", [](size_t n) {
+        {"LF",
+         [](size_t n) {
+             std::string t = "[S]\n";
+             Entries(t, n, "\n");
+             return WithSettingsLast(t, "\n");
+         }},
+        {"CRLF",
+         [](size_t n) {
              std::string t = "[S]\r\n";
-             const char* breaks[] = {"\n", "\r\n", "\r"};
-             for (size_t i = 0; t.size() < n; ++i) t.append("key").append(std::to_string(i)).append("=v").append(breaks[i % 3]);
+             Entries(t, n, "\r\n");
              return WithSettingsLast(t, "\r\n");
          }},
-        {"no section", [](size_t n) { // 29-character lines without '=' and without a header
+        {"CR",
+         [](size_t n) {
+             std::string t = "[S]\r";
+             Entries(t, n, "\r");
+             return WithSettingsLast(t, "\r");
+         }},
+        {"mixed",
+         [](size_t n) {
+             std::string t = "[S]\r\n";
+             const char* breaks[] = {"\n", "\r\n", "\r"};
+             for (size_t i = 0; t.size() < n; ++i)
+                 t.append("key").append(std::to_string(i)).append("=v").append(breaks[i % 3]);
+             return WithSettingsLast(t, "\r\n");
+         }},
+        {"no section",
+         [](size_t n) { // 29-character lines without '=' and without a header
              std::string t;
-             while (t.size() < n) t.append("abcdefghijklmnopqrstuvwxyz012\r\n");
+             while (t.size() < n)
+                 t.append("abcdefghijklmnopqrstuvwxyz012\r\n");
              return t;
          }},
-        {"one huge section", [](size_t n) {
+        {"one huge section",
+         [](size_t n) {
              std::string t = "[SETTINGS]\r\n";
              Entries(t, n, "\r\n");
              return t.append("Serverpath=/srv/Velundo.exe\r\n");
          }},
-        {"many sections", [](size_t n) {
+        {"many sections",
+         [](size_t n) {
              std::string t;
-             for (size_t i = 0; t.size() < n; ++i) t.append("[Section").append(std::to_string(i)).append("]\r\na=1\r\nb=2\r\n");
+             for (size_t i = 0; t.size() < n; ++i)
+                 t.append("[Section").append(std::to_string(i)).append("]\r\na=1\r\nb=2\r\n");
              return WithSettingsLast(t, "\r\n");
          }},
-        {"long lines", [](size_t n) { // lines of 1 MB
+        {"long lines",
+         [](size_t n) { // lines of 1 MB
              std::string t = "[S]\r\n";
-             for (size_t i = 0; t.size() < n; ++i) t.append("k").append(std::to_string(i)).append("=").append(1 << 20, 'v').append("\r\n");
+             for (size_t i = 0; t.size() < n; ++i)
+                 t.append("k").append(std::to_string(i)).append("=").append(1 << 20, 'v').append("\r\n");
              return WithSettingsLast(t, "\r\n");
          }},
-        {"binary garbage", [](size_t n) {
+        {"binary garbage",
+         [](size_t n) {
              std::string t(n, '\0');
              std::mt19937 random(7);
-             for (char& c : t) c = static_cast<char>(random());
+             for (char& c : t)
+                 c = static_cast<char>(random());
              return t;
          }},
-        {"NUL bytes", [](size_t n) {
+        {"NUL bytes",
+         [](size_t n) {
              std::string t = "[S]\r\n";
-             for (size_t i = 0; t.size() < n; ++i) t.append("ke").append(1, '\0').append("y=va").append(1, '\0').append("lue\r\n");
+             for (size_t i = 0; t.size() < n; ++i)
+                 t.append("ke").append(1, '\0').append("y=va").append(1, '\0').append("lue\r\n");
              return WithSettingsLast(t, "\r\n");
          }},
     };
@@ -137,7 +178,8 @@ size_t PlainScan(const fs::path& file) {
     const size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
     size_t breaks = 0;
-    for (size_t i = 0; i < got; ++i) breaks += bytes[i] == '\n' || bytes[i] == '\r';
+    for (size_t i = 0; i < got; ++i)
+        breaks += bytes[i] == '\n' || bytes[i] == '\r';
     return breaks;
 }
 
@@ -170,20 +212,24 @@ int main(int argc, char** argv) {
     std::vector<size_t> sizes = {1u << 20, 10u << 20, 50u << 20};
     if (argc > 1) sizes = {static_cast<size_t>(std::atof(argv[1]) * (1 << 20))};
     IPrivateProfile& profile = *NativePlatform().Profile;
-    const fs::path folder = fs::temp_directory_path() / ("velundo-profile-bench-" + std::to_string(std::random_device{}()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("velundo-profile-bench-" + std::to_string(std::random_device{}()));
     fs::create_directories(folder);
     const fs::path native = folder / "Velundo_Client.ini";
     const std::string file = FromNativePath(native.string());
 
-    std::printf("%s\n", peer ? "GetPrivateProfileStringA / WritePrivateProfileStringA (Win32)" : "POSIX private profile (ours)");
-    std::printf("%-17s %5s %9s %9s %7s %9s %7s %9s %9s\n", "shape", "MB", "scan ms", "read ms", "read x", "write ms",
-                "write x", "read mem", "write mem");
+    std::printf("%s\n", peer ? "GetPrivateProfileStringA / WritePrivateProfileStringA (Win32)"
+                             : "POSIX private profile (ours)");
+    std::printf("%-17s %5s %9s %9s %7s %9s %7s %9s %9s\n", "shape", "MB", "scan ms", "read ms", "read x",
+                "write ms", "write x", "read mem", "write mem");
     int tick = 0;
     for (const TShape& shape : Shapes()) {
         for (size_t size : sizes) {
             const std::string bytes = shape.Make(size);
             Spill(native, bytes);
-            auto touch = [&] { fs::last_write_time(native, fs::file_time_type::clock::now() + std::chrono::seconds(++tick)); };
+            auto touch = [&] {
+                fs::last_write_time(native, fs::file_time_type::clock::now() + std::chrono::seconds(++tick));
+            };
             volatile size_t sink = 0;
             const TFigure scan = Measure(bytes.size(), touch, [&] { sink = sink + PlainScan(native); });
             char buffer[2048];
@@ -191,13 +237,16 @@ int main(int argc, char** argv) {
                 sink = sink + profile.GetString("SETTINGS", "Serverpath", "", buffer, sizeof buffer, file);
             });
             // Each write stores a new value and flushes it (Wine writes the file at the flush).
-            const TFigure write = Measure(bytes.size(), [] {}, [&] {
-                const std::string value = "/srv/Velundo" + std::to_string(++tick) + ".exe";
-                profile.WriteString("SETTINGS", "Serverpath", value.c_str(), file);
-                profile.WriteString(nullptr, nullptr, nullptr, file);
-            });
-            std::printf("%-17s %5zu %9.1f %9.1f %7.2f %9.1f %7.2f", shape.Name, size >> 20, scan.Seconds * 1e3,
-                        read.Seconds * 1e3, read.Seconds / scan.Seconds, write.Seconds * 1e3, write.Seconds / scan.Seconds);
+            const TFigure write = Measure(
+                bytes.size(), [] {},
+                [&] {
+                    const std::string value = "/srv/Velundo" + std::to_string(++tick) + ".exe";
+                    profile.WriteString("SETTINGS", "Serverpath", value.c_str(), file);
+                    profile.WriteString(nullptr, nullptr, nullptr, file);
+                });
+            std::printf("%-17s %5zu %9.1f %9.1f %7.2f %9.1f %7.2f", shape.Name, size >> 20,
+                        scan.Seconds * 1e3, read.Seconds * 1e3, read.Seconds / scan.Seconds,
+                        write.Seconds * 1e3, write.Seconds / scan.Seconds);
             if (peer)
                 std::printf(" %9s %9s\n", "-", "-"); // the peer's heap is not ours to count
             else

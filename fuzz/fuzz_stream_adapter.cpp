@@ -26,7 +26,8 @@ public:
     bool Done() const { return FAt >= FSize; }
     uint64_t Take(int bytes) {
         uint64_t v = 0;
-        for (int i = 0; i < bytes; ++i) v |= uint64_t(FAt < FSize ? FData[FAt++] : 0) << (8 * i);
+        for (int i = 0; i < bytes; ++i)
+            v |= uint64_t(FAt < FSize ? FData[FAt++] : 0) << (8 * i);
         return v;
     }
 
@@ -57,7 +58,8 @@ void Write(TStreamAdapter& a, TModel& m, TInput& in) {
     const auto count = static_cast<uint32_t>(in.Take(2));
     if (m.Position + count > kMaxStream) return;
     std::vector<uint8_t> bytes(count + 1);
-    for (auto& b : bytes) b = static_cast<uint8_t>(in.Take(1));
+    for (auto& b : bytes)
+        b = static_cast<uint8_t>(in.Take(1));
     bytes.pop_back();
     bytes.reserve(count + 1); // never null: a null buffer is refused
     uint32_t put = 0;
@@ -96,21 +98,25 @@ void SetSize(TStreamAdapter& a, TModel& m, TInput& in) {
 }
 
 void CopyTo(TStreamAdapter& a, TModel& m, TInput& in) {
-    const uint64_t count = in.Take(1) == 0xFF ? std::numeric_limits<uint64_t>::max() : in.Take(3) % (2 * kMaxStream);
+    const uint64_t count =
+        in.Take(1) == 0xFF ? std::numeric_limits<uint64_t>::max() : in.Take(3) % (2 * kMaxStream);
     TMemoryStream target;
     auto* sink = new TStreamAdapter(&target);
     uint64_t read = 0, written = 0;
     Check(a.CopyTo(sink, count, &read, &written) == S_OK);
     sink->Release();
-    const auto expected = static_cast<uint64_t>(std::min<int64_t>(static_cast<int64_t>(std::min<uint64_t>(count, kMaxStream)), m.Left()));
+    const auto expected = static_cast<uint64_t>(
+        std::min<int64_t>(static_cast<int64_t>(std::min<uint64_t>(count, kMaxStream)), m.Left()));
     Check(read == expected && written == expected && target.Size() == static_cast<int64_t>(expected));
-    Check(expected == 0 || std::equal(target.Memory(), target.Memory() + expected, m.Bytes.begin() + m.Position));
+    Check(expected == 0 ||
+          std::equal(target.Memory(), target.Memory() + expected, m.Bytes.begin() + m.Position));
     m.Position += static_cast<int64_t>(expected);
 }
 
 void Others(TStreamAdapter& a, TModel& m, TInput& in) {
     TComStatStg stat{};
-    Check(a.Stat(&stat, 0) == S_OK && stat.type == kStgTyStream && stat.cbSize == static_cast<uint64_t>(m.Size()));
+    Check(a.Stat(&stat, 0) == S_OK && stat.type == kStgTyStream &&
+          stat.cbSize == static_cast<uint64_t>(m.Size()));
     TComGuid iid;
     iid.Data1 = static_cast<uint32_t>(in.Take(4));
     void* object = &iid;
@@ -133,12 +139,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     while (!in.Done()) {
         const int op = static_cast<int>(in.Take(1) % 6);
         switch (op) {
-        case 0: Read(*adapter, model, in); break;
-        case 1: Write(*adapter, model, in); break;
-        case 2: Seek(*adapter, model, in); break;
-        case 3: SetSize(*adapter, model, in); break;
-        case 4: CopyTo(*adapter, model, in); break;
-        default: Others(*adapter, model, in); break;
+        case 0:
+            Read(*adapter, model, in);
+            break;
+        case 1:
+            Write(*adapter, model, in);
+            break;
+        case 2:
+            Seek(*adapter, model, in);
+            break;
+        case 3:
+            SetSize(*adapter, model, in);
+            break;
+        case 4:
+            CopyTo(*adapter, model, in);
+            break;
+        default:
+            Others(*adapter, model, in);
+            break;
         }
         Check(stream.Size() == model.Size() && stream.Position() == model.Position);
     }

@@ -21,13 +21,16 @@ TEncoding Detect(const std::string& bytes) {
     return TEncoding::Ansi;
 }
 
-size_t BomSize(TEncoding e) { return e == TEncoding::Utf8 ? 3 : e == TEncoding::Ansi ? 0 : 2; }
+size_t BomSize(TEncoding e) {
+    return e == TEncoding::Utf8 ? 3 : e == TEncoding::Ansi ? 0 : 2;
+}
 
 // Calls Point for every code point of UTF-16 bytes (an even count); a lone surrogate stands for itself.
 template <class F> void ForEachUtf16Point(std::string_view bytes, bool bigEndian, F Point) {
     const size_t n = bytes.size() / 2;
     auto unit = [&](size_t i) {
-        const auto a = static_cast<unsigned char>(bytes[2 * i]), b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        const auto a = static_cast<unsigned char>(bytes[2 * i]),
+                   b = static_cast<unsigned char>(bytes[2 * i + 1]);
         return bigEndian ? uint32_t(a << 8 | b) : uint32_t(b << 8 | a);
     };
     for (size_t i = 0; i < n; ++i) {
@@ -65,7 +68,9 @@ template <class F> void ForEachUtf16Unit(std::string_view text, F Unit) {
     }
 }
 
-size_t Utf8Length(uint32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
+size_t Utf8Length(uint32_t cp) {
+    return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+}
 
 // The text of a Unicode file as UTF-8; an odd last byte of a UTF-16 file goes to Tail. Each result is
 // sized by a first pass, so that no buffer grows past what it holds.
@@ -113,8 +118,10 @@ bool IsBlank(char ch) {
 }
 
 void TrimRange(std::string_view t, size_t& begin, size_t& end) {
-    while (begin < end && IsBlank(t[begin])) ++begin;
-    while (end > begin && IsBlank(t[end - 1])) --end;
+    while (begin < end && IsBlank(t[begin]))
+        ++begin;
+    while (end > begin && IsBlank(t[end - 1]))
+        --end;
 }
 
 // A requested name, trimmed as Windows trims it.
@@ -125,14 +132,17 @@ std::string TrimName(const std::string& name) {
 }
 
 // Names fold only the letters A to Z: "\xC4nderung" is not "\xE4nderung".
-char FoldAnsi(unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c); }
+char FoldAnsi(unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
+}
 
 // Whether a stored name (up to its first NUL) equals a requested one without regard to case.
 bool SameName(std::string_view stored, std::string_view wanted) {
     stored = stored.substr(0, stored.find('\0'));
     if (stored.size() != wanted.size()) return false;
     for (size_t i = 0; i < stored.size(); ++i)
-        if (FoldAnsi(static_cast<unsigned char>(stored[i])) != FoldAnsi(static_cast<unsigned char>(wanted[i])))
+        if (FoldAnsi(static_cast<unsigned char>(stored[i])) !=
+            FoldAnsi(static_cast<unsigned char>(wanted[i])))
             return false;
     return true;
 }
@@ -147,7 +157,8 @@ struct TText {
         return Unicode ? Utf8ToAnsi(raw) : raw;
     }
     bool NameIs(size_t begin, size_t end, std::string_view wanted) const {
-        return Unicode ? SameName(Ansi(begin, end), wanted) : SameName(Text.substr(begin, end - begin), wanted);
+        return Unicode ? SameName(Ansi(begin, end), wanted)
+                       : SameName(Text.substr(begin, end - begin), wanted);
     }
     std::string FromAnsi(const std::string& ansi) const { return Unicode ? AnsiToUtf8(ansi) : ansi; }
 };
@@ -157,7 +168,8 @@ struct TText {
 enum class TKind { Blank, Header, Entry };
 
 struct TLine {
-    size_t Begin{0}, End{0}, Next{0}; // content [Begin, End) without its line break; Next starts the next line
+    size_t Begin{0}, End{0},
+        Next{0}; // content [Begin, End) without its line break; Next starts the next line
     TKind Kind{TKind::Blank};
     size_t NameBegin{0}, NameEnd{0};
     bool HasValue{false};
@@ -173,7 +185,8 @@ void ParseLine(std::string_view t, TLine& line) {
     if (b == e) return;
     if (t[b] == '[') {
         size_t close = e;
-        while (close > b + 1 && t[close - 1] != ']') --close;
+        while (close > b + 1 && t[close - 1] != ']')
+            --close;
         if (close > b + 1) {
             line.Kind = TKind::Header;
             line.NameBegin = b + 1;
@@ -296,7 +309,9 @@ void Splice(std::string& t, size_t pos, size_t len, std::string_view with) {
     t.swap(out);
 }
 
-bool EndsWithBreak(std::string_view t) { return !t.empty() && (t.back() == '\n' || t.back() == '\r'); }
+bool EndsWithBreak(std::string_view t) {
+    return !t.empty() && (t.back() == '\n' || t.back() == '\r');
+}
 
 bool SetValue(std::string& t, bool unicode, const std::string& section, const std::string& key,
               const std::string& value) {
@@ -403,7 +418,8 @@ uint32_t ProfileGetString(const std::string& FileBytes, const std::string& Secti
     } else {
         value = Default.substr(0, Default.find('\0'));
         size_t end = value.size();
-        while (end > 1 && value[end - 1] == ' ') --end; // trailing blanks of the default go, as on Windows
+        while (end > 1 && value[end - 1] == ' ')
+            --end; // trailing blanks of the default go, as on Windows
         value.resize(end);
     }
     value = value.substr(0, value.find('\0'));

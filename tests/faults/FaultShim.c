@@ -25,7 +25,9 @@ static const char* const kNames[kKinds] = {"open", "write", "fsync", "rename", "
 static long counts[kKinds];
 static unsigned char watched[65536]; /* descriptors opened inside the folder */
 
-static const char* Folder(void) { return getenv("VELUNDO_FAULT_DIR"); }
+static const char* Folder(void) {
+    return getenv("VELUNDO_FAULT_DIR");
+}
 
 static int Inside(const char* path) {
     const char* dir = Folder();
@@ -34,7 +36,9 @@ static int Inside(const char* path) {
     return strncmp(path, dir, n) == 0 && (path[n] == '/' || path[n] == '\0');
 }
 
-static int Watched(int fd) { return fd >= 0 && fd < (int)sizeof watched && watched[fd]; }
+static int Watched(int fd) {
+    return fd >= 0 && fd < (int)sizeof watched && watched[fd];
+}
 
 /* Counts the call; answers whether it is the one to fail, with errno set. */
 static int Fails(enum Kind kind) {
@@ -52,12 +56,13 @@ __attribute__((destructor)) static void WriteCounts(void) {
     if (!out) return;
     FILE* f = fopen(out, "w");
     if (!f) return;
-    for (int k = 0; k < kKinds; ++k) fprintf(f, "%s %ld\n", kNames[k], counts[k]);
+    for (int k = 0; k < kKinds; ++k)
+        fprintf(f, "%s %ld\n", kNames[k], counts[k]);
     fclose(f);
 }
 
-#define REAL(name, ret, ...)                                                                                \
-    static ret (*real_##name)(__VA_ARGS__);                                                                 \
+#define REAL(name, ret, ...)                                                                                 \
+    static ret (*real_##name)(__VA_ARGS__);                                                                  \
     if (!real_##name) real_##name = (ret(*)(__VA_ARGS__))dlsym(RTLD_NEXT, #name)
 
 static int RefusedCreate(const char* path, int flags) {
@@ -127,7 +132,9 @@ ssize_t pwrite(int fd, const void* buf, size_t n, off_t at) {
     if (Fails(kWrite)) return -1;
     return real_pwrite(fd, buf, Shortened(n), at);
 }
-ssize_t pwrite64(int fd, const void* buf, size_t n, off_t at) { return pwrite(fd, buf, n, at); }
+ssize_t pwrite64(int fd, const void* buf, size_t n, off_t at) {
+    return pwrite(fd, buf, n, at);
+}
 
 int fsync(int fd) {
     REAL(fsync, int, int);
@@ -145,7 +152,9 @@ int ftruncate(int fd, off_t size) {
     if (Watched(fd) && Fails(kTruncate)) return -1;
     return real_ftruncate(fd, size);
 }
-int ftruncate64(int fd, off_t size) { return ftruncate(fd, size); }
+int ftruncate64(int fd, off_t size) {
+    return ftruncate(fd, size);
+}
 
 int close(int fd) {
     REAL(close, int, int);

@@ -26,7 +26,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // Runs PfadBitBtnClick for a launcher that lies in Folder; fills Field and Dialogs.
-void ChoosePath(const std::string& folder, const std::string& path, std::string& Field, std::vector<Dialog>& Dialogs) {
+void ChoosePath(const std::string& folder, const std::string& path, std::string& Field,
+                std::vector<Dialog>& Dialogs) {
     FakePlatform p;
     p.Services.Profile = &PosixPrivateProfile();
     p.Program.Path = FromNativePath(folder + "/Velundo_Client.exe");
@@ -53,7 +54,8 @@ int Choose(const std::string& folder, const std::string& path) {
     std::vector<Dialog> dialogs;
     ChoosePath(folder, path, field, dialogs);
     std::cout << "field: " << field << "\n";
-    for (const Dialog& d : dialogs) std::cout << (d.Error ? "error: " : "message: ") << d.Text << "\n";
+    for (const Dialog& d : dialogs)
+        std::cout << (d.Error ? "error: " : "message: ") << d.Text << "\n";
     return 0;
 }
 
@@ -65,7 +67,9 @@ std::string Slurp(const fs::path& file) {
     return s.str();
 }
 
-void Spill(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+void Spill(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
 
 // Names in the folder other than the settings file.
 std::vector<std::string> Strays(const fs::path& folder) {
@@ -79,7 +83,8 @@ int Kill(const std::string& folder, int runs) {
     const fs::path ini = fs::path(folder) / "Velundo_Client.ini";
     // A file large enough that a write takes a while, so the kills land in every part of it.
     std::string old = "; kept\r\n[SETTINGS]\r\nServerpath=/old/Velundo.exe\r\n[Other]\r\n";
-    for (int i = 0; old.size() < (4u << 20); ++i) old += "key" + std::to_string(i) + "=value\r\n";
+    for (int i = 0; old.size() < (4u << 20); ++i)
+        old += "key" + std::to_string(i) + "=value\r\n";
     const std::string chosen = "/new/Velundo.exe";
 
     auto writer = [&] {
@@ -90,9 +95,12 @@ int Kill(const std::string& folder, int runs) {
     };
     Spill(ini, old);
     const auto t0 = std::chrono::steady_clock::now();
-    if (pid_t pid = ::fork(); pid == 0) writer();
-    else ::waitpid(pid, nullptr, 0);
-    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0);
+    if (pid_t pid = ::fork(); pid == 0)
+        writer();
+    else
+        ::waitpid(pid, nullptr, 0);
+    const auto span =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0);
     const std::string fresh = Slurp(ini);
     if (fresh == old || fresh.find("Serverpath=" + chosen) == std::string::npos) {
         std::cerr << "kill: the undisturbed write did not store the path\n";
@@ -103,8 +111,10 @@ int Kill(const std::string& folder, int runs) {
     std::uniform_int_distribution<long> moment(0, span.count() * 6 / 5);
     int sawOld = 0, sawNew = 0, strayRuns = 0, bad = 0;
     auto writeUndisturbed = [&] {
-        if (pid_t pid = ::fork(); pid == 0) writer();
-        else ::waitpid(pid, nullptr, 0);
+        if (pid_t pid = ::fork(); pid == 0)
+            writer();
+        else
+            ::waitpid(pid, nullptr, 0);
     };
     for (int run = 0; run < runs; ++run) {
         Spill(ini, old);
@@ -114,9 +124,14 @@ int Kill(const std::string& folder, int runs) {
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
         const std::string now = Slurp(ini);
-        if (now == old) ++sawOld;
-        else if (now == fresh) ++sawNew;
-        else { ++bad; std::cerr << "kill: run " << run << " left " << now.size() << " bytes of neither content\n"; }
+        if (now == old)
+            ++sawOld;
+        else if (now == fresh)
+            ++sawNew;
+        else {
+            ++bad;
+            std::cerr << "kill: run " << run << " left " << now.size() << " bytes of neither content\n";
+        }
         // A name killed between link and rename may stay until the next write, which must remove it.
         if (Strays(folder).empty()) continue;
         ++strayRuns;
@@ -127,8 +142,9 @@ int Kill(const std::string& folder, int runs) {
             fs::remove(fs::path(folder) / name);
         }
     }
-    std::cout << "kill: " << runs << " runs over " << span.count() << " us writes: " << sawOld << " old, " << sawNew
-              << " new, " << bad << " wrong; " << strayRuns << " left a temporary name that the next write removed\n";
+    std::cout << "kill: " << runs << " runs over " << span.count() << " us writes: " << sawOld << " old, "
+              << sawNew << " new, " << bad << " wrong; " << strayRuns
+              << " left a temporary name that the next write removed\n";
     return bad ? 1 : 0;
 }
 

@@ -38,7 +38,8 @@ TRead ReadFileBytes(const std::string& native, std::string& bytes) {
     char probe[4096];
     for (;;) {
         const bool full = done == bytes.size();
-        const ssize_t n = full ? ::read(fd, probe, sizeof probe) : ::read(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n =
+            full ? ::read(fd, probe, sizeof probe) : ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
@@ -70,7 +71,9 @@ std::string FolderOf(const std::string& native) {
 }
 
 // Temporary files are named after the file; a writer holds a lock on its own while the name exists.
-std::string TempPrefix(const std::string& native) { return native + ".~"; }
+std::string TempPrefix(const std::string& native) {
+    return native + ".~";
+}
 
 // Removes temporary files of earlier writers that died before their rename: nobody holds their lock.
 void SweepStaleTemps(const std::string& native) {
@@ -127,7 +130,8 @@ bool NameTemp(int fd, const std::string& temp) {
 
 // Replaces the file at `native` by `bytes` through a temporary file in the same folder. An existing
 // file keeps its mode (and owner, where allowed); a new one gets 0666 less the umask.
-bool ReplaceFile(const std::string& native, const std::string& bytes, const struct stat* old, bool& FolderRefused) {
+bool ReplaceFile(const std::string& native, const std::string& bytes, const struct stat* old,
+                 bool& FolderRefused) {
     std::string temp;
     bool named = false;
     const int fd = CreateTemp(native, temp, named, FolderRefused);
@@ -150,7 +154,8 @@ bool ReplaceFile(const std::string& native, const std::string& bytes, const stru
 
 // Puts `bytes` back as the whole content of the open file.
 bool RestoreContent(int fd, const std::string& bytes) {
-    return WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    return WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+           ::fsync(fd) == 0;
 }
 
 // Rewrites an existing file in place; if that fails part-way, the old bytes go back.
@@ -159,7 +164,8 @@ bool RewriteInPlace(const std::string& native, const std::string& bytes) {
     if (ReadFileBytes(native, old) != TRead::Ok) return false;
     int fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    bool ok = WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    bool ok =
+        WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
     if (!ok) RestoreContent(fd, old);
     if (::close(fd) != 0 && ok) { // what close reports may have lost the new bytes: the old ones go back
         ok = false;
@@ -183,15 +189,16 @@ std::string ResolveLink(const std::string& native) {
 
 class TPosixProfile : public IPrivateProfile {
 public:
-    uint32_t GetString(const std::string& Section, const std::string& Key, const std::string& Default, char* Buffer,
-                       uint32_t Size, const std::string& FileName) override {
+    uint32_t GetString(const std::string& Section, const std::string& Key, const std::string& Default,
+                       char* Buffer, uint32_t Size, const std::string& FileName) override {
         std::string bytes;
         const std::string native = ToNativePath(FileName);
         if (native.empty() || ReadFileBytes(native, bytes) != TRead::Ok) bytes.clear();
         return ProfileGetString(bytes, Section, Key, Default, Buffer, Size);
     }
 
-    bool WriteString(const char* Section, const char* Key, const char* Value, const std::string& FileName) override {
+    bool WriteString(const char* Section, const char* Key, const char* Value,
+                     const std::string& FileName) override {
         if (!Section && !Key && !Value) return false; // the flush: nothing is cached; Windows answers false
         if (!Section) return false;
         const std::string native = ResolveLink(ToNativePath(FileName));
