@@ -3,7 +3,8 @@
 //
 // A write never leaves a mix of old and new content. Where the folder allows it, the new bytes go to
 // a temporary file beside the old one, which is then renamed over it; a crash at any moment leaves
-// the old file or the new one. Where the folder refuses new files but the file itself is writable
+// the old file or the new one (and at worst, between the temporary file's link and its rename, its
+// name, which the next write removes). Where the folder refuses new files but the file itself is writable
 // (an administrator's read-only program folder), the file is rewritten in place, as Windows does, and
 // the old bytes are put back if that fails part-way.
 #include <dirent.h>
