@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -60,6 +61,8 @@ TComResult TStreamAdapter::Seek(int64_t Move, uint32_t Origin, uint64_t* NewPosi
 }
 
 TComResult TStreamAdapter::SetSize(uint64_t NewSize) {
+    // A size no stream can have is refused before it reaches the stream, which would take it as negative.
+    if (NewSize > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) return STG_E_INVALIDFUNCTION;
     try {
         FStream->SetSize(static_cast<int64_t>(NewSize));
         return FStream->Size() == static_cast<int64_t>(NewSize) ? S_OK : E_FAIL;

@@ -6,6 +6,19 @@
 
 using json = nlohmann::ordered_json;
 
+namespace {
+// Bounds of a description, far above what a window needs, so that hostile text ends in the reader's
+// error instead of exhausting the stack, the memory or the time (members of an object and components
+// are looked up by name, so their counts are bounded too).
+constexpr size_t kMaxTextSize = 16u << 20;
+constexpr int kMaxDepth = 64;
+constexpr size_t kMaxStringSize = 8u << 20;
+constexpr size_t kMaxMembers = 1024;    // of one object
+constexpr size_t kMaxComponents = 4096; // of one description
+constexpr size_t kMaxBinarySize = 8u << 20;
+const std::string kReadError = "Fehler beim Lesen der Fensterbeschreibung: ";
+} // namespace
+
 // ---- Component classes ---------------------------------------------------------------------------
 
 namespace {
@@ -194,6 +207,7 @@ private:
 
     TMethodResolver FMethods;
     std::vector<TComponent*> FLoaded;
+    size_t FComponents{0};
 };
 
 [[noreturn]] void Fail(const std::string& Path, const std::string& What) {
@@ -267,6 +281,7 @@ void TReader::ReadValue(const TPropInfo& p, TPersistent& Instance, const json& V
                 text += line.get<std::string>();
             }
         else Fail(Path, InvalidValue);
+        if (text.size() / 4 * 3 > kMaxBinarySize) Fail(Path, "Bin\xE4rdaten zu gro\xDF");
         std::vector<uint8_t> bytes;
         try {
             bytes = DecodeBase64(text);
@@ -306,6 +321,7 @@ void TReader::ReadProperties(TPersistent& Instance, const json& Props, const std
 }
 
 void TReader::ReadComponent(TComponent& Root, TComponent& Component, const json& Node, const std::string& Context) {
+    if (++FComponents > kMaxComponents) Fail(Context, "zu viele Komponenten");
     FLoaded.push_back(&Component);
     Component.SetLoading(true);
     for (const auto& [key, value] : Node.items())
@@ -340,10 +356,22 @@ void TReader::FinishLoading() {
 }
 
 json Parse(const std::string& Text) {
+    if (Text.size() > kMaxTextSize) throw EReadError(kReadError + "Text zu lang");
+    std::vector<size_t> members(kMaxDepth + 2, 0); // members of the object open at each depth
+    const json::parser_callback_t bounds = [&](int depth, json::parse_event_t event, json& parsed) {
+        if (depth > kMaxDepth) throw EReadError(kReadError + "zu tief verschachtelt");
+        if (event == json::parse_event_t::object_start) members[static_cast<size_t>(depth) + 1] = 0;
+        if (event == json::parse_event_t::key && ++members[static_cast<size_t>(depth)] > kMaxMembers)
+            throw EReadError(kReadError + "zu viele Eintr\xE4ge");
+        if ((event == json::parse_event_t::value || event == json::parse_event_t::key) && parsed.is_string() &&
+            parsed.get_ref<const std::string&>().size() > kMaxStringSize)
+            throw EReadError(kReadError + "Text zu lang");
+        return true;
+    };
     try {
-        return json::parse(Text);
+        return json::parse(Text, bounds);
     } catch (const json::exception& e) {
-        throw EReadError(std::string("Fehler beim Lesen der Fensterbeschreibung: ") + e.what());
+        throw EReadError(kReadError + e.what());
     }
 }
 

@@ -1,105 +1,117 @@
 #include "platform/ProfileText.h"
 
+#include <algorithm>
 #include <cstring>
-#include <vector>
+#include <string_view>
 
 #include "platform/CodePage.h"
 
 namespace {
 
+constexpr size_t npos = std::string::npos;
+
 // ---- Encoding: ANSI files are handled as their bytes; Unicode files as UTF-8 text ----
 
 enum class TEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
 
-struct TDocument {
-    TEncoding Encoding{TEncoding::Ansi};
-    std::string Text; // ANSI bytes, or UTF-8 for the Unicode encodings
-    std::string Tail; // an odd last byte of a UTF-16 file, kept as it was
-};
+TEncoding Detect(const std::string& bytes) {
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return TEncoding::Utf8;
+    if (bytes.size() >= 2 && bytes.compare(0, 2, "\xFF\xFE") == 0) return TEncoding::Utf16LE;
+    if (bytes.size() >= 2 && bytes.compare(0, 2, "\xFE\xFF") == 0) return TEncoding::Utf16BE;
+    return TEncoding::Ansi;
+}
 
-std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
-    std::string out;
+size_t BomSize(TEncoding e) {
+    return e == TEncoding::Utf8 ? 3 : e == TEncoding::Ansi ? 0 : 2;
+}
+
+// Calls Point for every code point of UTF-16 bytes (an even count); a lone surrogate stands for itself.
+template <class F> void ForEachUtf16Point(std::string_view bytes, bool bigEndian, F Point) {
     const size_t n = bytes.size() / 2;
     auto unit = [&](size_t i) {
-        const auto a = static_cast<unsigned char>(bytes[2 * i]), b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        const auto a = static_cast<unsigned char>(bytes[2 * i]),
+                   b = static_cast<unsigned char>(bytes[2 * i + 1]);
         return bigEndian ? uint32_t(a << 8 | b) : uint32_t(b << 8 | a);
     };
     for (size_t i = 0; i < n; ++i) {
         uint32_t cp = unit(i);
         if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < n && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000)
             cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(++i) - 0xDC00);
-        AppendUtf8(out, cp);
+        Point(cp);
     }
-    return out;
 }
 
-std::string Utf8ToUtf16(const std::string& text, bool bigEndian) {
-    std::string out;
-    auto put = [&](uint32_t u) {
-        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
-        out += bigEndian ? hi : lo;
-        out += bigEndian ? lo : hi;
-    };
+// Calls Unit for every UTF-16 unit of UTF-8 text. Text we inserted is valid UTF-8; any other byte
+// stands for itself.
+template <class F> void ForEachUtf16Unit(std::string_view text, F Unit) {
     for (size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         const char32_t cp = DecodeUtf8(text, i);
-        if (cp == kNoCodePoint) { // text we inserted is valid UTF-8; anything else stands for itself
-            put(c);
+        if (cp == kNoCodePoint) {
+            Unit(c);
         } else if (cp >= 0x10000) {
-            put(0xD800 + ((cp - 0x10000) >> 10));
-            put(0xDC00 + ((cp - 0x10000) & 0x3FF));
+            Unit(0xD800 + ((cp - 0x10000) >> 10));
+            Unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
         } else {
-            put(cp);
+            Unit(cp);
         }
     }
-    return out;
 }
 
-TDocument Decode(const std::string& bytes) {
-    TDocument doc;
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        doc.Encoding = TEncoding::Utf8;
-        doc.Text = bytes.substr(3);
-    } else if (bytes.size() >= 2 && (bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0)) {
-        const bool big = bytes[0] == '\xFE';
-        doc.Encoding = big ? TEncoding::Utf16BE : TEncoding::Utf16LE;
-        const std::string body = bytes.substr(2);
-        doc.Text = Utf16ToUtf8(body.substr(0, body.size() & ~size_t(1)), big);
-        if (body.size() % 2) doc.Tail = body.substr(body.size() - 1);
-    } else {
-        doc.Text = bytes;
+size_t Utf8Length(uint32_t cp) {
+    return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+}
+
+// The text of a Unicode file as UTF-8; an odd last byte of a UTF-16 file goes to Tail. Each result is
+// sized by a first pass, so that no buffer grows past what it holds.
+std::string DecodeUnicode(const std::string& bytes, TEncoding e, std::string& Tail) {
+    const std::string_view body = std::string_view(bytes).substr(BomSize(e));
+    if (e == TEncoding::Utf8) return std::string(body);
+    const bool big = e == TEncoding::Utf16BE;
+    const std::string_view even = body.substr(0, body.size() & ~size_t(1));
+    Tail = std::string(body.substr(even.size()));
+    size_t size = 0;
+    ForEachUtf16Point(even, big, [&](uint32_t cp) { size += Utf8Length(cp); });
+    std::string text;
+    text.reserve(size);
+    ForEachUtf16Point(even, big, [&](uint32_t cp) { AppendUtf8(text, cp); });
+    return text;
+}
+
+std::string EncodeUnicode(const std::string& text, TEncoding e, const std::string& Tail) {
+    if (e == TEncoding::Utf8) {
+        std::string out;
+        out.reserve(3 + text.size());
+        return out.append("\xEF\xBB\xBF").append(text);
     }
-    return doc;
+    const bool big = e == TEncoding::Utf16BE;
+    size_t units = 0;
+    ForEachUtf16Unit(text, [&](uint32_t) { ++units; });
+    std::string out;
+    out.reserve(2 + 2 * units + Tail.size());
+    out.append(big ? "\xFE\xFF" : "\xFF\xFE");
+    ForEachUtf16Unit(text, [&](uint32_t u) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        out += big ? hi : lo;
+        out += big ? lo : hi;
+    });
+    return out.append(Tail);
 }
-
-std::string Encode(const TDocument& doc) {
-    switch (doc.Encoding) {
-    case TEncoding::Ansi: return doc.Text;
-    case TEncoding::Utf8: return "\xEF\xBB\xBF" + doc.Text;
-    case TEncoding::Utf16LE: return "\xFF\xFE" + Utf8ToUtf16(doc.Text, false) + doc.Tail;
-    case TEncoding::Utf16BE: return "\xFE\xFF" + Utf8ToUtf16(doc.Text, true) + doc.Tail;
-    }
-    return doc.Text;
-}
-
-bool IsUnicode(const TDocument& doc) { return doc.Encoding != TEncoding::Ansi; }
-
-// Text of the document as ANSI, and ANSI as text of the document.
-std::string ToAnsi(const TDocument& doc, const std::string& text) { return IsUnicode(doc) ? Utf8ToAnsi(text) : text; }
-std::string FromAnsi(const TDocument& doc, const std::string& ansi) { return IsUnicode(doc) ? AnsiToUtf8(ansi) : ansi; }
 
 // ---- Blanks and names ----
 
 // Whether the byte is a blank of the profile format: the C blanks and Ctrl-Z (a DOS end of file).
-// The no-break space is not one, as with Wine.
+// The no-break space is not one, as on Windows.
 bool IsBlank(char ch) {
     const auto c = static_cast<unsigned char>(ch);
     return c == ' ' || (c >= 0x09 && c <= 0x0D) || c == 0x1A;
 }
 
-void TrimRange(const std::string& t, size_t& begin, size_t& end) {
-    while (begin < end && IsBlank(t[begin])) ++begin;
-    while (end > begin && IsBlank(t[end - 1])) --end;
+void TrimRange(std::string_view t, size_t& begin, size_t& end) {
+    while (begin < end && IsBlank(t[begin]))
+        ++begin;
+    while (end > begin && IsBlank(t[end - 1]))
+        --end;
 }
 
 // A requested name, trimmed as Windows trims it.
@@ -109,224 +121,282 @@ std::string TrimName(const std::string& name) {
     return name.substr(b, e - b);
 }
 
-// Names fold only the letters A to Z, as with Wine: "\xC4nderung" is not "\xE4nderung".
-char FoldAnsi(unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c); }
+// Names fold only the letters A to Z: "\xC4nderung" is not "\xE4nderung".
+char FoldAnsi(unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
+}
 
 // Whether a stored name (up to its first NUL) equals a requested one without regard to case.
-bool SameName(std::string stored, const std::string& wanted) {
+bool SameName(std::string_view stored, std::string_view wanted) {
     stored = stored.substr(0, stored.find('\0'));
     if (stored.size() != wanted.size()) return false;
     for (size_t i = 0; i < stored.size(); ++i)
-        if (FoldAnsi(static_cast<unsigned char>(stored[i])) != FoldAnsi(static_cast<unsigned char>(wanted[i])))
+        if (FoldAnsi(static_cast<unsigned char>(stored[i])) !=
+            FoldAnsi(static_cast<unsigned char>(wanted[i])))
             return false;
     return true;
 }
 
-// ---- Lines and sections ----
+// The text of a file and whether it is Unicode (UTF-8 here); names and values leave it as ANSI.
+struct TText {
+    std::string_view Text;
+    bool Unicode{false};
+
+    std::string Ansi(size_t begin, size_t end) const {
+        const std::string raw(Text.substr(begin, end - begin));
+        return Unicode ? Utf8ToAnsi(raw) : raw;
+    }
+    bool NameIs(size_t begin, size_t end, std::string_view wanted) const {
+        return Unicode ? SameName(Ansi(begin, end), wanted)
+                       : SameName(Text.substr(begin, end - begin), wanted);
+    }
+    std::string FromAnsi(const std::string& ansi) const { return Unicode ? AnsiToUtf8(ansi) : ansi; }
+};
+
+// ---- Lines ----
 
 enum class TKind { Blank, Header, Entry };
 
 struct TLine {
-    size_t Begin{0}, End{0}, Next{0}; // content [Begin, End) without its line break; Next starts the next line
+    size_t Begin{0}, End{0},
+        Next{0}; // content [Begin, End) without its line break; Next starts the next line
     TKind Kind{TKind::Blank};
     size_t NameBegin{0}, NameEnd{0};
     bool HasValue{false};
     size_t ValueBegin{0}, ValueEnd{0};
 };
 
-TLine ParseLine(const std::string& t, size_t begin, size_t end, size_t next) {
-    TLine line{begin, end, next};
-    size_t b = begin, e = end;
+// Every search stays inside the line, so a file is parsed in time linear in its size.
+void ParseLine(std::string_view t, TLine& line) {
+    line.Kind = TKind::Blank;
+    line.HasValue = false;
+    size_t b = line.Begin, e = line.End;
     TrimRange(t, b, e);
-    if (b == e) return line;
+    if (b == e) return;
     if (t[b] == '[') {
-        const size_t close = t.rfind(']', e - 1);
-        if (close != std::string::npos && close > b) {
+        size_t close = e;
+        while (close > b + 1 && t[close - 1] != ']')
+            --close;
+        if (close > b + 1) {
             line.Kind = TKind::Header;
             line.NameBegin = b + 1;
-            line.NameEnd = close;
+            line.NameEnd = close - 1;
             TrimRange(t, line.NameBegin, line.NameEnd); // "[ S ]" is section S
-            return line;
+            return;
         }
     }
     line.Kind = TKind::Entry;
-    const size_t eq = t.find('=', b);
-    if (eq == std::string::npos || eq >= e) {
+    const void* eq = std::memchr(t.data() + b, '=', e - b);
+    if (!eq) {
         line.NameBegin = b;
         line.NameEnd = e;
-        return line;
+        return;
     }
-    size_t nb = b, ne = eq, vb = eq + 1, ve = e;
-    TrimRange(t, nb, ne);
-    TrimRange(t, vb, ve);
-    line.NameBegin = nb;
-    line.NameEnd = ne;
+    const size_t at = static_cast<size_t>(static_cast<const char*>(eq) - t.data());
+    line.NameBegin = b;
+    line.NameEnd = at;
+    TrimRange(t, line.NameBegin, line.NameEnd);
     line.HasValue = true;
-    line.ValueBegin = vb;
-    line.ValueEnd = ve;
-    return line;
+    line.ValueBegin = at + 1;
+    line.ValueEnd = e;
+    TrimRange(t, line.ValueBegin, line.ValueEnd);
 }
 
-std::vector<TLine> SplitLines(const std::string& t) {
-    std::vector<TLine> lines;
-    size_t pos = 0;
-    while (pos < t.size()) {
-        size_t brk = t.find('\n', pos);
-        if (brk == std::string::npos) brk = t.find('\r', pos);
-        const size_t end = brk == std::string::npos ? t.size() : brk;
-        const size_t next = brk == std::string::npos ? t.size() : brk + 1;
-        lines.push_back(ParseLine(t, pos, end, next));
-        pos = next;
+// The lines of a text one after the other. A line ends at '\n', at '\r\n' or at a '\r' alone. The
+// next '\n' and the next '\r' are each looked up once and kept until passed, so the walk stays
+// linear when one of them is rare or missing.
+class TLineReader {
+public:
+    explicit TLineReader(std::string_view Text) : m_text(Text) {}
+
+    bool Next(TLine& line) {
+        if (m_pos >= m_text.size()) return false;
+        const size_t end = std::min(Find(m_lf, '\n'), Find(m_cr, '\r'));
+        line.Begin = m_pos;
+        line.End = end;
+        if (end == m_text.size())
+            line.Next = end;
+        else if (m_text[end] == '\r' && end + 1 < m_text.size() && m_text[end + 1] == '\n')
+            line.Next = end + 2;
+        else
+            line.Next = end + 1;
+        m_pos = line.Next;
+        ParseLine(m_text, line);
+        return true;
     }
-    return lines;
-}
 
-// A section: its header line (none for the nameless one at the top) and the lines up to the next one.
-struct TSection {
-    std::string Name; // ANSI
-    int Header{-1};
-    size_t First{0}, Last{0}; // line indexes [First, Last) after the header
-};
-
-struct TParsed {
-    TDocument Doc;
-    std::vector<TLine> Lines;
-    std::vector<TSection> Sections; // [0] is the nameless section before the first header
-};
-
-TParsed Parse(const std::string& bytes) {
-    TParsed p;
-    p.Doc = Decode(bytes);
-    p.Lines = SplitLines(p.Doc.Text);
-    p.Sections.push_back(TSection{});
-    for (size_t i = 0; i < p.Lines.size(); ++i) {
-        const TLine& line = p.Lines[i];
-        if (line.Kind != TKind::Header) continue;
-        p.Sections.back().Last = i;
-        const std::string raw = p.Doc.Text.substr(line.NameBegin, line.NameEnd - line.NameBegin);
-        p.Sections.push_back(TSection{ToAnsi(p.Doc, raw), static_cast<int>(i), i + 1, 0});
+private:
+    size_t Find(size_t& cached, char c) {
+        if (cached == npos || cached < m_pos) {
+            const void* hit = std::memchr(m_text.data() + m_pos, c, m_text.size() - m_pos);
+            cached = hit ? static_cast<size_t>(static_cast<const char*>(hit) - m_text.data()) : m_text.size();
+        }
+        return cached;
     }
-    p.Sections.back().Last = p.Lines.size();
-    return p;
-}
 
-std::string NameOf(const TParsed& p, const TLine& line) {
-    return ToAnsi(p.Doc, p.Doc.Text.substr(line.NameBegin, line.NameEnd - line.NameBegin));
-}
-
-const TSection* FindSection(const TParsed& p, const std::string& name) {
-    for (const TSection& s : p.Sections)
-        if (SameName(s.Name, name)) return &s;
-    return nullptr;
-}
-
-int FindEntry(const TParsed& p, const TSection& s, const std::string& key) {
-    for (size_t i = s.First; i < s.Last; ++i)
-        if (p.Lines[i].Kind == TKind::Entry && SameName(NameOf(p, p.Lines[i]), key)) return static_cast<int>(i);
-    return -1;
-}
+    std::string_view m_text;
+    size_t m_pos{0};
+    size_t m_lf{npos}, m_cr{npos};
+};
 
 // The file's own line break: that of its first line, CR LF for a file without one.
-std::string LineBreak(const std::string& t) {
-    const size_t lf = t.find('\n');
-    if (lf != std::string::npos) return lf > 0 && t[lf - 1] == '\r' ? "\r\n" : "\n";
-    return t.find('\r') != std::string::npos ? "\r" : "\r\n";
+std::string LineBreak(std::string_view t) {
+    const size_t brk = t.find_first_of("\r\n");
+    if (brk == npos) return "\r\n";
+    if (t[brk] == '\n') return "\n";
+    return brk + 1 < t.size() && t[brk + 1] == '\n' ? "\r\n" : "\r";
 }
 
-// The break for a line inserted at Pos. Lines are cut at '\r' only where no '\n' follows, so after
-// such lines a new '\n' would join them into one: there the new line ends in '\r' too.
-std::string BreakAt(const std::string& t, size_t pos, const std::string& fileBreak) {
-    const size_t lf = pos == 0 ? std::string::npos : t.rfind('\n', pos - 1);
-    const size_t from = lf == std::string::npos ? 0 : lf + 1;
-    return t.find('\r', from) < pos ? "\r" : fileBreak;
+// What one pass finds of a section: whether it is there, its first entry named Key, and the last line
+// of it that is not blank (its header, when it has no entries), after which a new entry goes.
+struct TSectionScan {
+    bool Found{false};
+    bool HasEntry{false};
+    TLine Entry;
+    bool HasLast{false};
+    TLine Last;
+};
+
+TSectionScan ScanSection(const TText& doc, std::string_view section, std::string_view key) {
+    TSectionScan scan;
+    bool inside = SameName("", section); // the nameless section, before the first header
+    scan.Found = inside;
+    TLineReader lines(doc.Text);
+    for (TLine line; lines.Next(line);) {
+        if (line.Kind == TKind::Header) {
+            if (inside) break; // only the first matching section counts
+            inside = doc.NameIs(line.NameBegin, line.NameEnd, section);
+            if (inside) {
+                scan.Found = scan.HasLast = true;
+                scan.Last = line;
+            }
+            continue;
+        }
+        if (!inside || line.Kind != TKind::Entry) continue;
+        scan.HasLast = true;
+        scan.Last = line;
+        if (doc.NameIs(line.NameBegin, line.NameEnd, key)) {
+            scan.HasEntry = true;
+            scan.Entry = line;
+            break;
+        }
+    }
+    return scan;
 }
 
-bool EndsWithBreak(const std::string& t) { return !t.empty() && (t.back() == '\n' || t.back() == '\r'); }
+// ---- Edits ----
 
-// Where a new entry of section s goes: after its last non-blank line.
-size_t InsertionLine(const TParsed& p, const TSection& s) {
-    size_t after = s.First;
-    for (size_t i = s.First; i < s.Last; ++i)
-        if (p.Lines[i].Kind != TKind::Blank) after = i + 1;
-    return after; // the new line goes before line `after` (or at the end of the header line's section)
+// Replaces [pos, pos + len) of t by with, growing t's buffer at most to the size it then needs.
+void Splice(std::string& t, size_t pos, size_t len, std::string_view with) {
+    const size_t size = t.size() - len + with.size();
+    if (size <= t.capacity()) {
+        t.replace(pos, len, with.data(), with.size());
+        return;
+    }
+    std::string out;
+    out.reserve(size);
+    out.append(t, 0, pos).append(with).append(t, pos + len, npos);
+    t.swap(out);
 }
 
-bool SetValue(TParsed& p, const std::string& section, const std::string& key, const std::string& value) {
-    std::string& t = p.Doc.Text;
-    const std::string fileBreak = LineBreak(t);
-    const std::string entry = FromAnsi(p.Doc, key + "=" + value);
-    const TSection* s = FindSection(p, section);
-    if (!s) {
-        const std::string brk = BreakAt(t, t.size(), fileBreak);
+bool EndsWithBreak(std::string_view t) {
+    return !t.empty() && (t.back() == '\n' || t.back() == '\r');
+}
+
+bool SetValue(std::string& t, bool unicode, const std::string& section, const std::string& key,
+              const std::string& value) {
+    const TText doc{t, unicode};
+    const std::string brk = LineBreak(t);
+    const std::string entry = doc.FromAnsi(key + "=" + value);
+    const TSectionScan scan = ScanSection(doc, section, key);
+    if (!scan.Found) {
         std::string add = (t.empty() || EndsWithBreak(t)) ? "" : brk;
-        add += FromAnsi(p.Doc, "[" + section + "]") + brk + entry + brk;
-        t += add;
+        add += doc.FromAnsi("[" + section + "]") + brk + entry + brk;
+        Splice(t, t.size(), 0, add);
         return true;
     }
-    const int at = FindEntry(p, *s, key);
-    if (at >= 0) {
-        const TLine& line = p.Lines[at];
-        const std::string stored = line.HasValue ? t.substr(line.ValueBegin, line.ValueEnd - line.ValueBegin) : "";
-        if (line.HasValue && ToAnsi(p.Doc, stored) == value) return false;
-        if (line.HasValue)
-            t.replace(line.ValueBegin, line.ValueEnd - line.ValueBegin, FromAnsi(p.Doc, value));
-        else
-            t.insert(line.NameEnd, FromAnsi(p.Doc, "=" + value));
+    if (scan.HasEntry) {
+        const TLine& line = scan.Entry;
+        if (!line.HasValue) {
+            Splice(t, line.NameEnd, 0, doc.FromAnsi("=" + value));
+            return true;
+        }
+        if (doc.Ansi(line.ValueBegin, line.ValueEnd) == value) return false;
+        Splice(t, line.ValueBegin, line.ValueEnd - line.ValueBegin, doc.FromAnsi(value));
         return true;
     }
-    const size_t after = InsertionLine(p, *s);
-    if (after == 0) { // the nameless section holds nothing yet: the entry opens the file
-        t.insert(0, entry + fileBreak);
+    if (!scan.HasLast) { // the nameless section holds nothing yet: the entry opens the file
+        Splice(t, 0, 0, entry + brk);
         return true;
     }
-    const TLine& prev = p.Lines[after - 1];
-    const std::string brk = BreakAt(t, prev.Next, fileBreak);
-    if (prev.Next == prev.End) // the last line of the file, without a line break
-        t.insert(prev.Next, brk + entry);
-    else
-        t.insert(prev.Next, entry + brk);
+    const TLine& prev = scan.Last;
+    if (prev.Next == prev.End) { // the last line of the file, without a line break
+        Splice(t, prev.Next, 0, brk + entry);
+        return true;
+    }
+    // A '\r' of ours must not pair with a '\n' that follows it into one break.
+    const bool pairs = brk == "\r" && prev.Next < t.size() && t[prev.Next] == '\n';
+    Splice(t, prev.Next, 0, entry + (pairs ? "\r\n" : brk));
     return true;
 }
 
-bool DeleteKey(TParsed& p, const std::string& section, const std::string& key) {
-    for (const TSection& s : p.Sections) {
-        if (!SameName(s.Name, section)) continue;
-        const int at = FindEntry(p, s, key);
-        if (at < 0) continue;
-        p.Doc.Text.erase(p.Lines[at].Begin, p.Lines[at].Next - p.Lines[at].Begin);
-        return true;
+// Deletes the first entry named key of any section named section.
+bool DeleteKey(std::string& t, bool unicode, const std::string& section, const std::string& key) {
+    const TText doc{t, unicode};
+    bool inside = SameName("", section);
+    TLineReader lines(doc.Text);
+    for (TLine line; lines.Next(line);) {
+        if (line.Kind == TKind::Header) inside = doc.NameIs(line.NameBegin, line.NameEnd, section);
+        if (inside && line.Kind == TKind::Entry && doc.NameIs(line.NameBegin, line.NameEnd, key)) {
+            t.erase(line.Begin, line.Next - line.Begin);
+            return true;
+        }
     }
     return false;
 }
 
-bool DeleteSection(TParsed& p, const std::string& section) {
-    for (const TSection& s : p.Sections) {
-        if (s.Header < 0 || !SameName(s.Name, section)) continue;
-        const size_t begin = p.Lines[s.Header].Begin;
-        const size_t end = s.Last < p.Lines.size() ? p.Lines[s.Last].Begin : p.Doc.Text.size();
-        p.Doc.Text.erase(begin, end - begin);
-        return true;
+// Deletes the first section named section with its header, up to the next header.
+bool DeleteSection(std::string& t, bool unicode, const std::string& section) {
+    const TText doc{t, unicode};
+    size_t begin = npos;
+    TLineReader lines(doc.Text);
+    for (TLine line; lines.Next(line);) {
+        if (line.Kind != TKind::Header) continue;
+        if (begin != npos) {
+            t.erase(begin, line.Begin - begin);
+            return true;
+        }
+        if (doc.NameIs(line.NameBegin, line.NameEnd, section)) begin = line.Begin;
     }
-    return false;
+    if (begin == npos) return false;
+    t.erase(begin);
+    return true;
 }
 
-std::string SkipLeadingBlanks(const std::string& value) {
-    size_t b = 0;
-    while (b < value.size() && IsBlank(value[b])) ++b;
-    return value.substr(b);
+bool EditText(std::string& t, bool unicode, const char* Section, const char* Key, const char* Value) {
+    const std::string section = TrimName(Section);
+    if (!Key) return DeleteSection(t, unicode, section);
+    if (!Value) return DeleteKey(t, unicode, section, TrimName(Key));
+    std::string value = Value;
+    value.erase(0, std::find_if_not(value.begin(), value.end(), IsBlank) - value.begin());
+    return SetValue(t, unicode, section, TrimName(Key), value);
+}
+
+std::optional<std::string> LookupText(const TText& doc, const std::string& Section, const std::string& Key) {
+    const TSectionScan scan = ScanSection(doc, TrimName(Section), TrimName(Key));
+    if (!scan.HasEntry || !scan.Entry.HasValue) return std::nullopt;
+    return doc.Ansi(scan.Entry.ValueBegin, scan.Entry.ValueEnd);
 }
 
 } // namespace
 
 std::optional<std::string> ProfileLookup(const std::string& FileBytes, const std::string& Section,
                                          const std::string& Key) {
-    const TParsed p = Parse(FileBytes);
-    const TSection* s = FindSection(p, TrimName(Section));
-    if (!s) return std::nullopt;
-    const int at = FindEntry(p, *s, TrimName(Key));
-    if (at < 0 || !p.Lines[at].HasValue) return std::nullopt;
-    const TLine& line = p.Lines[at];
-    return ToAnsi(p.Doc, p.Doc.Text.substr(line.ValueBegin, line.ValueEnd - line.ValueBegin));
+    const TEncoding e = Detect(FileBytes);
+    if (e == TEncoding::Ansi) return LookupText(TText{FileBytes, false}, Section, Key);
+    std::string tail;
+    const std::string text = DecodeUnicode(FileBytes, e, tail);
+    return LookupText(TText{text, true}, Section, Key);
 }
 
 uint32_t ProfileGetString(const std::string& FileBytes, const std::string& Section, const std::string& Key,
@@ -338,7 +408,8 @@ uint32_t ProfileGetString(const std::string& FileBytes, const std::string& Secti
     } else {
         value = Default.substr(0, Default.find('\0'));
         size_t end = value.size();
-        while (end > 1 && value[end - 1] == ' ') --end; // trailing blanks of the default go, as on Windows
+        while (end > 1 && value[end - 1] == ' ')
+            --end; // trailing blanks of the default go, as on Windows
         value.resize(end);
     }
     value = value.substr(0, value.find('\0'));
@@ -357,15 +428,13 @@ uint32_t ProfileGetString(const std::string& FileBytes, const std::string& Secti
 
 bool ProfileEdit(std::string& FileBytes, const char* Section, const char* Key, const char* Value) {
     if (!Section) return false;
-    TParsed p = Parse(FileBytes);
-    const std::string section = TrimName(Section);
-    bool changed;
-    if (!Key)
-        changed = DeleteSection(p, section);
-    else if (!Value)
-        changed = DeleteKey(p, section, TrimName(Key));
-    else
-        changed = SetValue(p, section, TrimName(Key), SkipLeadingBlanks(Value));
-    if (changed) FileBytes = Encode(p.Doc);
-    return changed;
+    const TEncoding e = Detect(FileBytes);
+    if (e == TEncoding::Ansi) return EditText(FileBytes, false, Section, Key, Value);
+    std::string tail;
+    std::string text = DecodeUnicode(FileBytes, e, tail);
+    if (!EditText(text, true, Section, Key, Value)) return false;
+    FileBytes.clear();
+    FileBytes.shrink_to_fit(); // the old bytes go before the new ones are made
+    FileBytes = EncodeUnicode(text, e, tail);
+    return true;
 }

@@ -1,19 +1,22 @@
 #pragma once
 // The text engine of private-profile (INI) files: lookup and edit of a file's bytes, with the rules of
-// Windows' GetPrivateProfileStringA and WritePrivateProfileStringA as Wine implements them. Pure
-// functions over bytes; the file access lives in the platform back end.
+// Windows' GetPrivateProfileStringA and WritePrivateProfileStringA. Pure functions over bytes; the
+// file access lives in the platform back end.
 //
-// Reading: a line is cut at '\n' (or at '\r' when no '\n' follows) and trimmed of blanks, tabs, line
-// breaks and Ctrl-Z. "[name]" (up to the last ']', name trimmed) starts a section; any other non-blank line is an
-// entry "name=value" (name trimmed before the first '=', value trimmed after it) or a bare name
-// without a value. Entries before the first section belong to the nameless section. Names compare
-// without regard to the case of A to Z; the first matching section is the only one looked
-// at, and its first matching entry wins. A file that starts with a UTF-8 or UTF-16 byte-order mark
+// Reading: a line ends at '\n', at '\r\n' or at a '\r' alone, as Windows cuts lines, and is trimmed
+// of blanks, tabs, line breaks and Ctrl-Z. "[name]" (up to the last ']', name trimmed) starts a
+// section; any other non-blank line is an entry "name=value" (name trimmed before the first '=',
+// value trimmed after it) or a bare name without a value. Entries before the first section belong to
+// the nameless section. Names compare without regard to the case of A to Z; the first matching
+// section is the only one looked at, and its first matching entry wins. A file that starts with a UTF-8 or UTF-16 byte-order mark
 // holds Unicode text; its names and values are given and returned as Windows-1252.
 //
 // Writing changes only the bytes it must: the value of an existing entry in place, a new entry after
 // the last entry of its section, a new section at the end of the file, in the file's own line breaks
-// and encoding.
+// and encoding (the break of the file's first line).
+//
+// Every operation is one pass over the bytes and keeps no more than the file and, for an edit, the
+// edited copy: time and memory grow linearly with the file, whatever its lines look like.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -362,3 +362,42 @@ TEST(StreamingComponents, UnknownClassesAndMismatchedRootsAreClearErrors) {
     EXPECT_EQ(ErrorOf([&] { ReadComponentTextInto(form, R"({"class": "TRootForm", "extra": 1})"); }),
               "Fehler beim Lesen von TRootForm: Unbekannter Eintrag extra");
 }
+
+TEST(StreamingComponents, HostileTextEndsInTheReadersError) {
+    static RegisterTestClasses registered;
+    auto nested = [](int depth) { return std::string(depth, '[') + std::string(depth, ']'); };
+    std::string manyMembers = R"({"class": "TRootForm", "x": {)";
+    for (int i = 0; i < 1100; ++i) manyMembers += (i ? ",\"k" : "\"k") + std::to_string(i) + "\": 0";
+    manyMembers += "}}";
+    std::string manyComponents = R"({"class": "TRootForm", "components": [)";
+    for (int i = 0; i < 5000; ++i) manyComponents += (i ? ",{" : "{") + std::string(R"("class": "TTicker", "name": "T)") + std::to_string(i) + "\"}";
+    manyComponents += "]}";
+    std::string hugeBlob = R"({"Blob": [)";
+    for (int i = 0; i < 12; ++i) hugeBlob += (i ? ",\"" : "\"") + std::string(1u << 20, 'A') + "\"";
+    hugeBlob += "]}";
+    std::string deepObjects;
+    for (int i = 0; i < 100000; ++i) deepObjects += R"({"a": )";
+    struct Row {
+        const char* What;
+        std::string Text;
+        const char* Error;
+    } rows[] = {
+        {"deep arrays", R"({"class": "TRootForm", "x": )" + nested(100000) + "}",
+         "Fehler beim Lesen der Fensterbeschreibung: zu tief verschachtelt"},
+        {"deep objects", deepObjects, "Fehler beim Lesen der Fensterbeschreibung: zu tief verschachtelt"},
+        {"many members", manyMembers, "Fehler beim Lesen der Fensterbeschreibung: zu viele Eintr\xE4ge"},
+        {"many components", manyComponents, "Fehler beim Lesen von T4095: zu viele Komponenten"},
+        {"a long text", std::string(17u << 20, ' '), "Fehler beim Lesen der Fensterbeschreibung: Text zu lang"},
+    };
+    for (const Row& row : rows) {
+        TRootForm form(nullptr);
+        EXPECT_EQ(ErrorOf([&] { ReadComponentTextInto(form, row.Text); }), row.Error) << row.What;
+    }
+    TSample s;
+    EXPECT_EQ(ErrorOf([&] { ReadObjectText(s, hugeBlob, "Sample"); }),
+              "Fehler beim Lesen von Sample.Blob: Bin\xE4rdaten zu gro\xDF");
+    TRootForm form(nullptr);
+    EXPECT_EQ(ErrorOf([&] { ReadComponentTextInto(form, R"({"class": "TRootForm", "x": )" + nested(60) + "}"); }),
+              "Fehler beim Lesen von TRootForm: Unbekannter Eintrag x")
+        << "nesting within the bound reaches the reader's own checks";
+}

@@ -341,6 +341,7 @@ TEST(TFixedStreamAdapter, ResultCodes) {
         {"Seek broken", b->Seek(0, 0, &pos), STG_E_INVALIDPOINTER},
         {"SetSize", a->SetSize(10), S_OK},
         {"SetSize broken", b->SetSize(1), E_UNEXPECTED},
+        {"SetSize beyond any stream", a->SetSize(~0ull), STG_E_INVALIDFUNCTION},
         {"CopyTo null target", a->CopyTo(nullptr, 1, nullptr, nullptr), STG_E_INVALIDPOINTER},
         {"Commit", a->Commit(0), S_OK},
         {"Revert", a->Revert(), STG_E_REVERTED},
@@ -350,6 +351,7 @@ TEST(TFixedStreamAdapter, ResultCodes) {
         {"Stat broken", b->Stat(&*std::make_unique<TComStatStg>(), 0), E_UNEXPECTED},
     };
     for (const Row& r : rows) ASSERT_EQ(r.Got, r.Expected) << r.Call;
+    EXPECT_EQ(m.Size(), 10) << "a refused size leaves the stream as it was";
 }
 
 TEST(TFixedStreamAdapter, ReadSeekAndSizeReachTheWrappedStream) {

@@ -2,6 +2,7 @@
 // Wine against GetPrivateProfileStringA/WritePrivateProfileStringA, whose answers are the reference.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "PlatformTest_support.h"
@@ -113,6 +114,21 @@ TEST(PrivateProfileRead, OddFilesStillAnswer) {
     });
 }
 
+// Windows ends a line at a CR that no LF follows, wherever an LF may stand later in the file.
+TEST(PrivateProfileRead, ALoneCrEndsALine) {
+    const std::string mixed = "[S]\r\nk=1\nj=2\rm=3\r\n";
+    CheckReads({
+        {"CR only", "[S]\rj=0\rk=cr\r", "S", "k", "cr"},
+        {"CR after the header, LF later", "[SETTINGS]\rServerpath=abc\n", "SETTINGS", "Serverpath", "abc"},
+        {"CR inside a value", "[S]\nk=a\rb\n", "S", "k", "a"},
+        {"the rest after the CR is a line of its own", "[S]\nk=a\rb=2\n", "S", "b", "2"},
+        {"CR CR LF", "[S]\r\r\nk=v\r\r\nj=w", "S", "j", "w"},
+        {"mixed endings, CR LF", mixed, "S", "k", "1"},
+        {"mixed endings, LF then CR", mixed, "S", "j", "2"},
+        {"mixed endings, after the CR", mixed, "S", "m", "3"},
+    });
+}
+
 TEST(PrivateProfileRead, LongValuesAreCutAtTheBuffer) {
     TTempFolder folder;
     const std::string value(3000, 'v');
@@ -184,6 +200,34 @@ TEST(PrivateProfileWrite, HandlesOddFiles) {
     ASSERT_TRUE(Profile().WriteString("S", "k", "3", file));
     EXPECT_EQ(Read(file, "S", "k"), "3");
     EXPECT_NE(ReadBytes(file).find("k=2"), std::string::npos) << "the repeated section stays";
+}
+
+// Writes into files with CR-only and mixed line breaks: every key reads back as written or as it was.
+TEST(PrivateProfileWrite, KeepsFilesWithOddLineBreaksReadable) {
+    struct TRow {
+        const char* What;
+        std::string Before;
+        const char *Section, *Key, *Value;
+        std::vector<std::array<const char*, 3>> Reads; // section, key, value after the write
+    };
+    const std::vector<TRow> rows = {
+        {"new key in a CR-only file", "[S]\rk=1\r", "S", "j", "2", {{"S", "k", "1"}, {"S", "j", "2"}}},
+        {"new section in a CR-only file", "[S]\rk=1", "T", "t", "3", {{"S", "k", "1"}, {"T", "t", "3"}}},
+        {"value before a CR", "[S]\nk=a\rb\n", "S", "k", "new", {{"S", "k", "new"}}},
+        {"CR CR LF", "[S]\r\r\nk=1\r\r\n", "S", "k", "2", {{"S", "k", "2"}}},
+        {"mixed endings", "[S]\r\nk=1\nj=2\r\n[T]\rt=1\n", "T", "u", "4",
+         {{"S", "k", "1"}, {"S", "j", "2"}, {"T", "u", "4"}}},
+        {"the launcher's key after a lone CR", "[SETTINGS]\rServerpath=old\n", "SETTINGS", "Serverpath", "new",
+         {{"SETTINGS", "Serverpath", "new"}}},
+    };
+    TTempFolder folder;
+    const std::string file = folder["breaks.ini"];
+    for (const TRow& row : rows) {
+        WriteBytes(file, row.Before);
+        ASSERT_TRUE(Profile().WriteString(row.Section, row.Key, row.Value, file)) << "row: " << row.What;
+        for (const auto& [section, key, value] : row.Reads)
+            ASSERT_EQ(Read(file, section, key), value) << "row: " << row.What << ", key " << key;
+    }
 }
 
 TEST(PrivateProfileWrite, DeletesKeysAndSections) {

@@ -1,8 +1,15 @@
 // Private-profile files on POSIX: the text engine of ProfileText over the file's bytes. Nothing is
-// cached, so every read sees the file as it is and the flush has nothing to do. A write never loses
-// other content: the new bytes go to a temporary file beside the old one, which is then renamed over
-// it; on any failure the old file stays as it was.
+// cached, so every read sees the file as it is and the flush has nothing to do.
+//
+// A write never leaves a mix of old and new content. Where the folder allows it, the new bytes go to
+// a temporary file beside the old one, which is then renamed over it; a crash at any moment leaves
+// the old file or the new one (and at worst, between the temporary file's link and its rename, its
+// name, which the next write removes). Where the folder refuses new files but the file itself is writable
+// (an administrator's read-only program folder), the file is rewritten in place, as Windows does, and
+// the old bytes are put back if that fails part-way.
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,25 +33,32 @@ TRead ReadFileBytes(const std::string& native, std::string& bytes) {
         ::close(fd);
         return TRead::Failed;
     }
-    char chunk[65536];
+    // One buffer of the file's size; a file that grows meanwhile is still read to its end.
+    bytes.resize(static_cast<size_t>(st.st_size));
+    size_t done = 0;
+    char probe[4096];
     for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        const bool full = done == bytes.size();
+        const ssize_t n =
+            full ? ::read(fd, probe, sizeof probe) : ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
             return TRead::Failed;
         }
         if (n == 0) break;
-        bytes.append(chunk, static_cast<size_t>(n));
+        if (full) bytes.append(probe, static_cast<size_t>(n));
+        done += static_cast<size_t>(n);
     }
+    bytes.resize(done);
     ::close(fd);
     return TRead::Ok;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAllAt(int fd, const std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<size_t>(n);
@@ -52,29 +66,116 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
+std::string FolderOf(const std::string& native) {
+    const size_t slash = native.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : native.substr(0, slash);
+}
+
+// Temporary files are named after the file; a writer holds a lock on its own while the name exists.
+std::string TempPrefix(const std::string& native) {
+    return native + ".~";
+}
+
+// Removes temporary files of earlier writers that died before their rename: nobody holds their lock.
+void SweepStaleTemps(const std::string& native) {
+    const std::string folder = FolderOf(native);
+    const std::string prefix = TempPrefix(native).substr(native.rfind('/') + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::string_view(entry->d_name).substr(0, prefix.size()) != prefix) continue;
+        const std::string path = folder + "/" + entry->d_name;
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
+// A locked temporary file in the folder. Where the file system can, it has no name until its content
+// is safe (Named stays false), so that a crash while writing leaves nothing; else it gets a fresh name
+// at once. Sets FolderRefused when the folder does not let us create files.
+int CreateTemp(const std::string& native, std::string& temp, bool& Named, bool& FolderRefused) {
+    static std::mt19937_64 random{std::random_device{}()};
+    FolderRefused = Named = false;
+    temp = TempPrefix(native) + std::to_string(random() % 1000000000ull);
+    int fd = ::open(FolderOf(native).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0 && (errno == EACCES || errno == EPERM)) {
+        FolderRefused = true;
+        return -1;
+    }
+    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            Named = true;
+            break;
+        }
+        if (errno == EACCES || errno == EPERM) FolderRefused = true;
+        if (errno != EEXIST) return -1;
+        temp = TempPrefix(native) + std::to_string(random() % 1000000000ull);
+    }
+    if (fd >= 0 && ::flock(fd, LOCK_EX) != 0) {
+        ::close(fd);
+        if (Named) ::unlink(temp.c_str());
+        return -1;
+    }
+    return fd;
+}
+
+// Gives an unnamed temporary file its name, just before the rename.
+bool NameTemp(int fd, const std::string& temp) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
 
 // Replaces the file at `native` by `bytes` through a temporary file in the same folder. An existing
 // file keeps its mode (and owner, where allowed); a new one gets 0666 less the umask.
-bool ReplaceFile(const std::string& native, const std::string& bytes, const struct stat* old) {
-    static std::mt19937_64 random{std::random_device{}()};
+bool ReplaceFile(const std::string& native, const std::string& bytes, const struct stat* old,
+                 bool& FolderRefused) {
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = native + ".~" + std::to_string(random() % 1000000000ull);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
+    bool named = false;
+    const int fd = CreateTemp(native, temp, named, FolderRefused);
     if (fd < 0) return false;
-    bool ok = WriteAll(fd, bytes);
+    bool ok = WriteAllAt(fd, bytes);
     if (ok && old) {
         ok = ::fchmod(fd, old->st_mode & 07777) == 0;
         if (ok && (old->st_uid != ::geteuid() || old->st_gid != ::getegid()))
             (void)!::fchown(fd, old->st_uid, old->st_gid); // only root may, and then it should
     }
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    if (ok) ok = ::rename(temp.c_str(), native.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
+    ok = ok && ::fsync(fd) == 0;
+    if (ok && !named) ok = named = NameTemp(fd, temp);
+    ok = ok && ::rename(temp.c_str(), native.c_str()) == 0;
+    if (!ok && named) ::unlink(temp.c_str());
+    // The lock is held up to here, so no sweep takes the name away. After fsync and rename the new
+    // content is in place; what close then reports cannot undo that.
+    ::close(fd);
+    return ok;
+}
+
+// Puts `bytes` back as the whole content of the open file.
+bool RestoreContent(int fd, const std::string& bytes) {
+    return WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+           ::fsync(fd) == 0;
+}
+
+// Rewrites an existing file in place; if that fails part-way, the old bytes go back.
+bool RewriteInPlace(const std::string& native, const std::string& bytes) {
+    std::string old;
+    if (ReadFileBytes(native, old) != TRead::Ok) return false;
+    int fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok =
+        WriteAllAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    if (!ok) RestoreContent(fd, old);
+    if (::close(fd) != 0 && ok) { // what close reports may have lost the new bytes: the old ones go back
+        ok = false;
+        fd = ::open(native.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            RestoreContent(fd, old);
+            ::close(fd);
+        }
+    }
     return ok;
 }
 
@@ -89,15 +190,16 @@ std::string ResolveLink(const std::string& native) {
 
 class TPosixProfile : public IPrivateProfile {
 public:
-    uint32_t GetString(const std::string& Section, const std::string& Key, const std::string& Default, char* Buffer,
-                       uint32_t Size, const std::string& FileName) override {
+    uint32_t GetString(const std::string& Section, const std::string& Key, const std::string& Default,
+                       char* Buffer, uint32_t Size, const std::string& FileName) override {
         std::string bytes;
         const std::string native = ToNativePath(FileName);
         if (native.empty() || ReadFileBytes(native, bytes) != TRead::Ok) bytes.clear();
         return ProfileGetString(bytes, Section, Key, Default, Buffer, Size);
     }
 
-    bool WriteString(const char* Section, const char* Key, const char* Value, const std::string& FileName) override {
+    bool WriteString(const char* Section, const char* Key, const char* Value,
+                     const std::string& FileName) override {
         if (!Section && !Key && !Value) return false; // the flush: nothing is cached; Windows answers false
         if (!Section) return false;
         const std::string native = ResolveLink(ToNativePath(FileName));
@@ -109,7 +211,10 @@ public:
         struct stat st {};
         const bool exists = read == TRead::Ok && ::stat(native.c_str(), &st) == 0;
         if (exists && (st.st_mode & S_IWUSR) == 0) return false; // read-only, also for root
-        return ReplaceFile(native, bytes, exists ? &st : nullptr);
+        SweepStaleTemps(native);
+        bool folderRefused = false;
+        if (ReplaceFile(native, bytes, exists ? &st : nullptr, folderRefused)) return true;
+        return exists && folderRefused && RewriteInPlace(native, bytes);
     }
 };
 

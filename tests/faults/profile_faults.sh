@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Fails every open, write, fsync, rename, truncate, close and link of a settings write, one at a
+# time, with ENOSPC, EIO and EDQUOT, through the atomic replacement (writable folder) and through the
+# rewrite in place (a folder that refuses new files), each with whole and with short writes. After each run the file holds its
+# old or its new content, nothing else is left in the folder, the field shows the chosen path, and
+# the error dialog appears exactly when the file kept its old content. Then a writer is killed at
+# random moments. Usage: profile_faults.sh SHIM WRITER
+set -uo pipefail
+shim=$1 writer=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+dir=$work/app
+mkdir -p "$dir"
+ini=$dir/Velundo_Client.ini
+chosen=/n/Velundo.exe # shorter than the old path: a rewrite in place truncates
+printf '; kept\r\n[SETTINGS]\r\nServerpath=/old/Velundo.exe\r\n[Other]\r\nk=v\r\n' >"$work/old"
+printf '; kept\r\n[SETTINGS]\r\nServerpath=%s\r\n[Other]\r\nk=v\r\n' "$chosen" >"$work/new"
+core_ini="Z:$(echo "$ini" | tr / '\\')"
+error="error: In $core_ini kann nicht geschrieben werden."
+runs=0 problems=0
+problem() { echo "profile_faults: $*" >&2; problems=$((problems + 1)); }
+
+# One write under the shim; the remaining arguments are VAR=value settings of the shim.
+write_once() {
+  env VELUNDO_FAULT_DIR="$dir" LD_PRELOAD="$shim" "$@" "$writer" choose "$dir" "$chosen" >"$work/out" 2>&1
+}
+
+# Checks the outcome of one write whose new content would be $1; $2 names the run.
+check() {
+  local expect_new=$1 what=$2
+  runs=$((runs + 1))
+  grep -qxF "field: $chosen" "$work/out" || problem "$what: the field does not show the chosen path"
+  local errors
+  errors=$(grep -c '^error: ' "$work/out")
+  if cmp -s "$ini" "$work/old"; then
+    [ "$errors" = 1 ] && grep -qxF "$error" "$work/out" || problem "$what: old content kept but no error shown: $(cat "$work/out")"
+  elif cmp -s "$ini" "$expect_new"; then
+    [ "$errors" = 0 ] || problem "$what: new content stored but an error shown"
+  else
+    problem "$what: the file holds neither its old nor its new content"
+  fi
+  local strays
+  strays=$(ls -A "$dir" | grep -vxF Velundo_Client.ini)
+  [ -z "$strays" ] || { problem "$what: left behind: $strays"; (cd "$dir" && rm -f -- $strays); }
+}
+
+# "short" modes write each call's bytes by halves, so a failing write comes after some have landed.
+for mode in replace in-place "replace short" "in-place short"; do
+  ro=0 short=0 new=$work/new
+  case $mode in in-place*) ro=1 ;; esac
+  case $mode in *short) short=1 ;; esac
+  cp "$work/old" "$ini"
+  write_once VELUNDO_FAULT_READONLY_DIR=$ro VELUNDO_FAULT_SHORT=$short VELUNDO_FAULT_COUNT="$work/counts"
+  check "$new" "$mode without faults"
+  cmp -s "$ini" "$new" || problem "$mode: the undisturbed write did not store the new content"
+  while read -r kind count; do
+    for ((nth = 1; nth <= count; nth++)); do
+      for code in ENOSPC:28 EIO:5 EDQUOT:122; do
+        cp "$work/old" "$ini"
+        write_once VELUNDO_FAULT_READONLY_DIR=$ro VELUNDO_FAULT_SHORT=$short VELUNDO_FAULT_CALL="$kind" \
+          VELUNDO_FAULT_NTH="$nth" VELUNDO_FAULT_ERRNO="${code#*:}"
+        check "$new" "$mode, $kind #$nth fails with ${code%:*}"
+      done
+    done
+  done <"$work/counts"
+  echo "profile_faults: $mode: $(tr '\n' ' ' <"$work/counts")"
+done
+
+# A read-only file is refused, also where the folder refuses new files.
+cp "$work/old" "$ini"
+chmod a-w "$ini"
+write_once VELUNDO_FAULT_READONLY_DIR=1
+check "$work/new" "read-only file"
+chmod u+w "$ini"
+cmp -s "$ini" "$work/old" || problem "read-only file: it was written"
+
+"$writer" kill "$dir" 200 || problem "the kill run found a mixed file or a stray file"
+echo "profile_faults: $runs fault runs, $problems problem(s)"
+[ "$problems" = 0 ]
