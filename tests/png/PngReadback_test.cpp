@@ -41,6 +41,7 @@ std::string TempPng(const char* Name) { return (std::filesystem::temp_directory_
 // GDI+ encodes the pictures: up for the whole program, as in the programs that write them.
 struct TGdiplus : ::testing::Environment {
     void SetUp() override { InitializeGdiplus(); }
+    void TearDown() override { FinalizeGdiplus(); }
 };
 const auto* const kGdiplus = ::testing::AddGlobalTestEnvironment(new TGdiplus);
 } // namespace
