@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/AdvSmoothLabel.h"
-#include "controls/JvGradient.h"
+#include "app/fArbeitsplatz.h"
 #include "framework/Buttons.h"
 #include "framework/Dialogs.h"
 #include "framework/ExtCtrls.h"
@@ -34,16 +33,7 @@ public:
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    RegisterComponentClass<TJvGradient>("TJvGradient");
-    RegisterComponentClass<TPanel>("TPanel");
-    RegisterComponentClass<TImage>("TImage");
-    RegisterComponentClass<TAdvSmoothLabel>("TAdvSmoothLabel");
-    RegisterComponentClass<TOpenDialog>("TOpenDialog");
-    RegisterComponentClass<TTimer>("TTimer");
-    RegisterComponentClass<TGroupBox>("TGroupBox");
-    RegisterComponentClass<TEdit>("TEdit");
-    RegisterComponentClass<TBitBtn>("TBitBtn");
-    RegisterComponentClass<TXPManifest>("TXPManifest");
+    RegisterMainFormClasses();
     return 0;
 }
 

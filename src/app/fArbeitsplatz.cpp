@@ -37,8 +37,6 @@ std::string_view MainFormDescription() {
     return *text;
 }
 
-namespace {
-// The classes the window's description names.
 void RegisterMainFormClasses() {
     RegisterComponentClass<TJvGradient>("TJvGradient");
     RegisterComponentClass<TPanel>("TPanel");
@@ -51,7 +49,6 @@ void RegisterMainFormClasses() {
     RegisterComponentClass<TBitBtn>("TBitBtn");
     RegisterComponentClass<TXPManifest>("TXPManifest");
 }
-} // namespace
 
 TMainForm::TMainForm(TComponent* AOwner, const TPlatform& Platform) : TForm(AOwner), FPlatform(Platform) {
     RegisterMainFormClasses();

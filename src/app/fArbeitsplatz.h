@@ -19,6 +19,8 @@ class TXPManifest;
 // The main window's stored description (resources/fArbeitsplatz.json), the program's resource
 // TMAINFORM; it lives as long as the program. Throws Exception when the program carries none.
 std::string_view MainFormDescription();
+// Registers the classes the window's description names (the form does so before it reads it).
+void RegisterMainFormClasses();
 
 // The main window, read from its stored description.
 class TMainForm : public TForm {
