@@ -2,6 +2,7 @@
 // activation, closing, and the painted layers under the widgets.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "framework/Buttons.h"
@@ -9,6 +10,7 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
+#include "platform/ProgramResource.h"
 #include "ui/gtk/GtkMainWindow.h"
 #include "ui/headless/ClientAreaRender.h"
 
@@ -251,4 +253,33 @@ TEST_F(GtkMainWindowTest, TheFormsFontFallsBackToTheDesktopSansAtEightPointsBold
         EXPECT_STREQ(pango_font_description_get_family(font), "MS Sans Serif,sans-serif") << r.What;
         pango_font_description_free(font);
     }
+}
+
+// Every size of the program's icon is on the window; the largest is what gdk-pixbuf itself makes
+// of the whole icon file (its loader picks the largest, deepest picture).
+TEST_F(GtkMainWindowTest, TheWindowCarriesTheProgramsIconInEverySize) {
+    GList* icons = gtk_window_get_icon_list(Window->Window());
+    std::vector<int> sizes;
+    for (GList* l = icons; l; l = l->next) {
+        auto* p = GDK_PIXBUF(l->data);
+        EXPECT_EQ(gdk_pixbuf_get_width(p), gdk_pixbuf_get_height(p));
+        EXPECT_TRUE(gdk_pixbuf_get_has_alpha(p)) << "the 32-bit picture of each size";
+        sizes.push_back(gdk_pixbuf_get_width(p));
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{48, 32, 16}));
+    const auto ico = ProgramResource("MAINICON");
+    ASSERT_TRUE(ico);
+    GdkPixbufLoader* loader = gdk_pixbuf_loader_new_with_type("ico", nullptr);
+    ASSERT_TRUE(gdk_pixbuf_loader_write(loader, reinterpret_cast<const guchar*>(ico->data()), ico->size(), nullptr));
+    ASSERT_TRUE(gdk_pixbuf_loader_close(loader, nullptr));
+    GdkPixbuf* whole = gdk_pixbuf_loader_get_pixbuf(loader);
+    ASSERT_TRUE(icons && whole);
+    auto* largest = GDK_PIXBUF(icons->data);
+    ASSERT_EQ(gdk_pixbuf_get_width(whole), 48);
+    for (int y = 0; y < 48; ++y)
+        ASSERT_EQ(0, memcmp(gdk_pixbuf_get_pixels(whole) + y * gdk_pixbuf_get_rowstride(whole),
+                            gdk_pixbuf_get_pixels(largest) + y * gdk_pixbuf_get_rowstride(largest), 48 * 4))
+            << "row " << y;
+    g_object_unref(loader);
+    g_list_free(icons);
 }

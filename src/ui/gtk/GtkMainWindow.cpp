@@ -7,6 +7,7 @@
 #include "framework/StdCtrls.h"
 #include "framework/WindowedControls.h"
 #include "framework/SysUtils.h"
+#include "ui/gtk/GtkIcon.h"
 
 namespace {
 // Edit fields and buttons may be as small as the window description makes them.
@@ -82,6 +83,7 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_style_context_add_class(gtk_widget_get_style_context(FWindow), "velundo");
     gtk_window_set_title(Window(), AnsiToUtf8(Form.Caption()).c_str());
+    SetProgramIcon(Window());
     const TWindowFrame frame = FrameOf(Form);
     gtk_window_set_resizable(Window(), frame.Sizeable);
     gtk_window_set_decorated(Window(), frame.Decorated);

@@ -6,6 +6,7 @@
 #include "ui/UiSession.h"
 #include "ui/gtk/GtkBackend.h"
 #include "ui/gtk/GtkMainWindow.h"
+#include "ui/gtk/GtkIdentity.h"
 
 namespace {
 class TGtkSession : public TUiSession {
@@ -32,12 +33,20 @@ private:
 };
 } // namespace
 
+void SetProgramIdentity() {
+    // Whatever the program file is called: the desktop entry and the window manager match these.
+    g_set_prgname(kApplicationId);
+    g_set_application_name("Velundo Client");
+}
+
 std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
+    SetProgramIdentity();
     if (!gtk_init_check(&Argc, &Argv)) {
         const char* display = g_getenv("DISPLAY");
         std::fprintf(stderr, "Velundo Client: no display to show the window on (DISPLAY is %s)\n",
                      display ? display : "not set");
         std::exit(1);
     }
+    gdk_set_program_class(kWindowClass);
     return std::make_unique<TGtkSession>();
 }
