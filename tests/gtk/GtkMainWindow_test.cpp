@@ -283,3 +283,51 @@ TEST_F(GtkMainWindowTest, TheWindowCarriesTheProgramsIconInEverySize) {
     g_object_unref(loader);
     g_list_free(icons);
 }
+
+// Keys as the display delivers them to the window: Tab and Shift+Tab move the focus between the
+// two buttons in tab order and wrap; Space and Enter press the focused one.
+TEST_F(GtkMainWindowTest, TabMovesBetweenTheButtonsAndSpaceOrEnterPressTheFocusedOne) {
+    std::vector<TObject*> clicked;
+    PathButton->OnClick = [&](TObject* s) { clicked.push_back(s); };
+    StartButton->OnClick = [&](TObject* s) { clicked.push_back(s); };
+    Show();
+    const std::vector<GtkWidget*> c = Children();
+    EXPECT_TRUE(gtk_window_get_focus_visible(Window->Window())) << "the focus is drawn from the start";
+    auto key = [&](guint KeyVal, GdkModifierType State) {
+        GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
+        event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(GTK_WIDGET(Window->Window()))));
+        event->key.keyval = KeyVal;
+        event->key.state = State;
+        GdkKeymapKey* keys = nullptr;
+        gint count = 0;
+        if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(gdk_display_get_default()), KeyVal, &keys,
+                                              &count) && count > 0)
+            event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
+        g_free(keys);
+        gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(gdk_display_get_default())));
+        gtk_main_do_event(event);
+        gdk_event_free(event);
+    };
+    struct Row {
+        guint Key;
+        GdkModifierType State;
+        GtkWidget* Focus;
+        TObject* Pressed;
+    };
+    const Row rows[] = {
+        {GDK_KEY_Tab, GdkModifierType(0), c[4], nullptr},           {GDK_KEY_space, GdkModifierType(0), c[4], StartButton},
+        {GDK_KEY_Tab, GdkModifierType(0), c[3], nullptr},           {GDK_KEY_Return, GdkModifierType(0), c[3], PathButton},
+        {GDK_KEY_ISO_Left_Tab, GDK_SHIFT_MASK, c[4], nullptr},      {GDK_KEY_Return, GdkModifierType(0), c[4], StartButton},
+        {GDK_KEY_ISO_Left_Tab, GDK_SHIFT_MASK, c[3], nullptr},      {GDK_KEY_space, GdkModifierType(0), c[3], PathButton},
+    };
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        clicked.clear();
+        key(r.Key, r.State);
+        // A pressed button reports its click after its short pressed look.
+        PumpUntil([&] { return r.Pressed ? !clicked.empty() : !gtk_events_pending(); });
+        ASSERT_EQ(gtk_window_get_focus(Window->Window()), r.Focus) << "row " << i;
+        ASSERT_EQ(clicked, r.Pressed ? std::vector<TObject*>{r.Pressed} : std::vector<TObject*>{}) << "row " << i;
+        EXPECT_TRUE(gtk_window_get_focus_visible(Window->Window())) << "row " << i;
+    }
+}

@@ -109,6 +109,7 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     g_signal_connect(FWindow, "focus-in-event", G_CALLBACK(&TGtkMainWindow::OnFocusIn), this);
     g_signal_connect(FWindow, "focus-out-event", G_CALLBACK(&TGtkMainWindow::OnFocusOut), this);
     g_signal_connect(FWindow, "map-event", G_CALLBACK(&TGtkMainWindow::OnMap), this);
+    g_signal_connect(FWindow, "key-press-event", G_CALLBACK(&TGtkMainWindow::OnKeyPress), this);
     g_signal_connect(FWindow, "realize", G_CALLBACK(&TGtkMainWindow::OnRealize), this);
     FForm.InvalidateSink = [this](TControl*) { Invalidated(); };
     FBackend.SetMainWindow(Window());
@@ -254,7 +255,34 @@ void TGtkMainWindow::SetFocusChain() {
     gtk_container_set_focus_chain(GTK_CONTAINER(FFixed), chain);
     G_GNUC_END_IGNORE_DEPRECATIONS
     if (chain) gtk_window_set_focus(Window(), GTK_WIDGET(chain->data));
+    FTabChain.clear();
+    for (GList* l = chain; l; l = l->next) FTabChain.push_back(GTK_WIDGET(l->data));
     g_list_free(chain);
+}
+
+// Tab and Shift+Tab walk the tab stops, wrapping at the ends. GTK's own focus movement would stay
+// put while the toplevel lacks the input focus (a display without a window manager), so the
+// window moves it itself.
+void TGtkMainWindow::MoveFocus(bool Forward) {
+    if (FTabChain.empty()) return;
+    const auto at = std::find(FTabChain.begin(), FTabChain.end(), gtk_window_get_focus(Window()));
+    const size_t n = FTabChain.size();
+    size_t next = Forward ? 0 : n - 1;
+    if (at != FTabChain.end()) next = (static_cast<size_t>(at - FTabChain.begin()) + (Forward ? 1 : n - 1)) % n;
+    for (size_t tried = 0; tried < n; ++tried, next = (next + (Forward ? 1 : n - 1)) % n)
+        if (gtk_widget_is_sensitive(FTabChain[next]) && gtk_widget_get_visible(FTabChain[next])) {
+            gtk_widget_grab_focus(FTabChain[next]);
+            break;
+        }
+    gtk_window_set_focus_visible(Window(), TRUE);
+}
+
+gboolean TGtkMainWindow::OnKeyPress(GtkWidget*, GdkEventKey* Event, gpointer Self) {
+    const bool tab = Event->keyval == GDK_KEY_Tab || Event->keyval == GDK_KEY_KP_Tab;
+    if (!tab && Event->keyval != GDK_KEY_ISO_Left_Tab) return FALSE;
+    if (Event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return FALSE;
+    static_cast<TGtkMainWindow*>(Self)->MoveFocus(tab && !(Event->state & GDK_SHIFT_MASK));
+    return TRUE;
 }
 
 const TSurface& TGtkMainWindow::PaintLayers() {
@@ -334,7 +362,10 @@ gboolean TGtkMainWindow::OnFocusOut(GtkWidget*, GdkEvent*, gpointer Self) {
 }
 
 gboolean TGtkMainWindow::OnMap(GtkWidget*, GdkEvent*, gpointer Self) {
-    static_cast<TGtkMainWindow*>(Self)->BecameActive();
+    auto* self = static_cast<TGtkMainWindow*>(Self);
+    // The focus shows from the start, as on Windows, not only once a key has been pressed.
+    gtk_window_set_focus_visible(self->Window(), TRUE);
+    self->BecameActive();
     return FALSE;
 }
 
