@@ -11,7 +11,9 @@
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 #include "platform/ProgramResource.h"
+#include "platform/SysColors.h"
 #include "ui/gtk/GtkMainWindow.h"
+#include "ui/gtk/GtkThemeColors.h"
 #include "ui/headless/ClientAreaRender.h"
 
 namespace {
@@ -330,4 +332,58 @@ TEST_F(GtkMainWindowTest, TabMovesBetweenTheButtonsAndSpaceOrEnterPressTheFocuse
         ASSERT_EQ(clicked, r.Pressed ? std::vector<TObject*>{r.Pressed} : std::vector<TObject*>{}) << "row " << i;
         EXPECT_TRUE(gtk_window_get_focus_visible(Window->Window())) << "row " << i;
     }
+}
+
+namespace {
+// The widget's pixels as GTK draws it (0x00RRGGBB).
+struct TPixels {
+    cairo_surface_t* Surface{nullptr};
+    explicit TPixels(GtkWidget* Widget) {
+        Surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, gtk_widget_get_allocated_width(Widget),
+                                             gtk_widget_get_allocated_height(Widget));
+        cairo_t* cr = cairo_create(Surface);
+        gtk_widget_draw(Widget, cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(Surface);
+    }
+    ~TPixels() { cairo_surface_destroy(Surface); }
+    uint32_t At(int X, int Y) const {
+        const auto* row = cairo_image_surface_get_data(Surface) + Y * cairo_image_surface_get_stride(Surface);
+        return reinterpret_cast<const uint32_t*>(row)[X] & 0xFFFFFF;
+    }
+};
+} // namespace
+
+// The yardstick: a plain GTK frame with the group box's caption and size in a window of its own,
+// drawn by the theme alone. The group box shows the same face and the same line where the theme
+// draws them, and the line stands out from the face.
+TEST_F(GtkMainWindowTest, TheGroupBoxHasTheThemesFaceAndFrameLine) {
+    UseGtkThemeColors();
+    Show();
+    GtkWidget* yardstick = gtk_offscreen_window_new();
+    GtkWidget* frame = gtk_frame_new("Pfad der Velundo.exe auf Ihrem Server ");
+    gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_ETCHED_IN);
+    gtk_widget_set_size_request(frame, 465, 97);
+    gtk_container_add(GTK_CONTAINER(yardstick), frame);
+    gtk_widget_show_all(yardstick);
+    ASSERT_TRUE(PumpUntil([&] { return gtk_widget_get_allocated_width(frame) == 465; }));
+    Window->PaintLayers();
+    const TPixels ours(GTK_WIDGET(Window->Window())), theirs(yardstick);
+    const TPoint at{GroupBox->Left(), GroupBox->Top()};
+    // The face, right of the path field and below the caption: the theme's window background.
+    const uint32_t face = theirs.At(450, 80);
+    EXPECT_EQ(ours.At(at.X + 450, at.Y + 80), face) << std::hex << "ours " << ours.At(at.X + 450, at.Y + 80);
+    // The left line, half-way down: the first pixel from the frame's edge that is not the face.
+    int line = -1;
+    for (int x = 0; x < 8 && line < 0; ++x)
+        if (theirs.At(x, 60) != face) line = x;
+    ASSERT_GE(line, 0) << "the theme draws no frame line";
+    EXPECT_EQ(ours.At(at.X + line, at.Y + 60), theirs.At(line, 60)) << std::hex << "line " << ours.At(at.X + line, at.Y + 60);
+    EXPECT_EQ(ours.At(at.X + line + 1, at.Y + 60), face) << "face inside the line";
+    const uint32_t l = theirs.At(line, 60);
+    const int contrast = std::abs(int(l & 0xFF) - int(face & 0xFF)) + std::abs(int(l >> 8 & 0xFF) - int(face >> 8 & 0xFF)) +
+                         std::abs(int(l >> 16) - int(face >> 16));
+    EXPECT_GE(contrast, 3 * 24) << "the line is visible on the face";
+    gtk_widget_destroy(yardstick);
+    SetSystemColorSource(nullptr);
 }

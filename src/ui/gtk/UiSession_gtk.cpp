@@ -7,6 +7,7 @@
 #include "ui/gtk/GtkBackend.h"
 #include "ui/gtk/GtkMainWindow.h"
 #include "ui/gtk/GtkIdentity.h"
+#include "ui/gtk/GtkThemeColors.h"
 
 namespace {
 class TGtkSession : public TUiSession {
@@ -35,8 +36,9 @@ private:
 
 void SetProgramIdentity() {
     // Whatever the program file is called: the desktop entry and the window manager match these.
+    // The application name stays unset: GDK would give it to its hidden leader window, which must
+    // not be taken for the window named "Velundo Client".
     g_set_prgname(kApplicationId);
-    g_set_application_name("Velundo Client");
 }
 
 std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
@@ -47,6 +49,12 @@ std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
                      display ? display : "not set");
         std::exit(1);
     }
+    // After GTK's start, which sets the class from the program name; windows made from now on carry it.
     gdk_set_program_class(kWindowClass);
+    UseGtkThemeColors();
     return std::make_unique<TGtkSession>();
+}
+
+void UseDesktopColours() {
+    if (gtk_init_check(nullptr, nullptr)) UseGtkThemeColors();
 }
