@@ -9,6 +9,7 @@
 #include "framework/ControlPainter.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/Scaling.h"
 #include "framework/StdCtrls.h"
 #include "platform/ProgramResource.h"
 #include "platform/SysColors.h"
@@ -386,4 +387,43 @@ TEST_F(GtkMainWindowTest, TheGroupBoxHasTheThemesFaceAndFrameLine) {
     EXPECT_GE(contrast, 3 * 24) << "the line is visible on the face";
     gtk_widget_destroy(yardstick);
     SetSystemColorSource(nullptr);
+}
+
+// With the desktop's text at 144 dots per inch (Xft.dpi) the description is scaled as Windows
+// scales it (MulDiv by 144/96 for every place, size and font), and the texts still fit.
+TEST_F(GtkMainWindowTest, AtTheDesktopsTextScalingTheWindowIsScaledAndTheTextsFit) {
+    GtkSettings* settings = gtk_settings_get_default();
+    gint before = 0;
+    g_object_get(settings, "gtk-xft-dpi", &before, nullptr);
+    g_object_set(settings, "gtk-xft-dpi", 144 * 1024, nullptr);
+    ASSERT_EQ(DesktopTextDpi(), 144);
+    Window.reset();
+    ScaleFormTo(*Form, DesktopTextDpi());
+    Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
+    Show();
+    EXPECT_EQ(gtk_widget_get_allocated_width(Fixed()), 759);
+    EXPECT_EQ(gtk_widget_get_allocated_height(Fixed()), 441);
+    struct Row {
+        int X, Y, Width, Height;
+    };
+    // 16, 176, 465, 97 and so on at 96 dots per inch, each by MulDiv(v, 144, 96).
+    const Row rows[] = {{24, 264, 698, 146}, {48, 312, 614, 32}, {48, 360, 218, 38}, {24, 108, 698, 134}};
+    const std::vector<GtkWidget*> c = Children();
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        GtkAllocation a;
+        gtk_widget_get_allocation(c[i + 1], &a);
+        const Row& r = rows[i];
+        EXPECT_EQ((std::vector<int>{a.x, a.y, a.width, a.height}), (std::vector<int>{r.X, r.Y, r.Width, r.Height}))
+            << "widget " << i + 1;
+        int minWidth = 0, natural = 0, minHeight = 0;
+        gtk_widget_get_preferred_width(c[i + 1], &minWidth, &natural);
+        gtk_widget_get_preferred_height_for_width(c[i + 1], a.width, &minHeight, &natural);
+        EXPECT_LE(minWidth, a.width) << "widget " << i + 1 << " needs more room than it has";
+        EXPECT_LE(minHeight, a.height) << "widget " << i + 1 << " needs more room than it has";
+    }
+    // Fonts: -11 scaled to -17 pixels, which GTK renders at 144 dots per inch as 8.5 points or so.
+    PangoFontDescription* font = FontOf(FindLabel(c[3]));
+    EXPECT_NEAR(pango_font_description_get_size(font) / double(PANGO_SCALE) * 144 / 72, 17, 0.6);
+    pango_font_description_free(font);
+    g_object_set(settings, "gtk-xft-dpi", before, nullptr);
 }

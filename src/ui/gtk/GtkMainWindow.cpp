@@ -1,6 +1,7 @@
 #include "ui/gtk/GtkMainWindow.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
@@ -32,12 +33,15 @@ void InstallStyle() {
 }
 
 // A CSS font for Selector and everything inside it. A family the desktop lacks ("MS Sans Serif" on
-// Linux) falls back to the desktop's sans at the same size.
-std::string FontRule(const std::string& Selector, const TFont& Font) {
+// Linux) falls back to the desktop's sans at the same size. GTK renders points at the desktop's
+// resolution, so a form scaled to PixelsPerInch gives its points at that resolution.
+std::string FontRule(const std::string& Selector, const TFont& Font, int PixelsPerInch) {
+    char points[32];
+    std::snprintf(points, sizeof points, "%.2f", Font.Size() * double(TFont::PixelsPerInch) / PixelsPerInch);
     std::string family = AnsiToUtf8(Font.Name());
     std::erase(family, '"');
     return Selector + ", " + Selector + " * { font-family: \"" + family + "\", sans-serif; font-size: " +
-           std::to_string(Font.Size()) + "pt; font-weight: " + (Font.HasStyle(fsBold) ? "bold" : "normal") +
+           points + "pt; font-weight: " + (Font.HasStyle(fsBold) ? "bold" : "normal") +
            "; font-style: " + (Font.HasStyle(fsItalic) ? "italic" : "normal") + "; }\n";
 }
 
@@ -58,6 +62,12 @@ std::vector<TWinControl*> InTabOrder(TWinControl& Parent) {
     return children;
 }
 } // namespace
+
+int DesktopTextDpi() {
+    GdkScreen* screen = gdk_screen_get_default();
+    const double dpi = screen ? gdk_screen_get_resolution(screen) : -1;
+    return dpi > 0 ? static_cast<int>(dpi + 0.5) : 96;
+}
 
 GdkPixbuf* GlyphPixbuf(TBitmap& Glyph, int NumGlyphs, int Index) {
     const int width = Glyph.Width() / std::max(1, NumGlyphs), height = Glyph.Height();
@@ -185,11 +195,12 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
 // The form's font for the whole window, and each widget's own: widgets are named for their rules.
 void TGtkMainWindow::InstallFonts() {
     gtk_widget_set_name(FWindow, "velundo-form");
-    std::string css = FontRule("#velundo-form", FForm.Font());
+    const int ppi = FForm.PixelsPerInch();
+    std::string css = FontRule("#velundo-form", FForm.Font(), ppi);
     for (size_t i = 0; i < FNatives.size(); ++i) {
         const std::string name = "velundo-control-" + std::to_string(i);
         gtk_widget_set_name(FNatives[i].Widget, name.c_str());
-        css += FontRule("#velundo-form #" + name, FNatives[i].Control->Font());
+        css += FontRule("#velundo-form #" + name, FNatives[i].Control->Font(), ppi);
     }
     FFonts = gtk_css_provider_new();
     gtk_css_provider_load_from_data(FFonts, css.c_str(), -1, nullptr);

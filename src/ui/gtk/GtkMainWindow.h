@@ -75,3 +75,6 @@ private:
 // The glyph image a bitmap button shows: image Index of NumGlyphs side by side, the colour of the
 // bitmap's bottom-left pixel made transparent.
 GdkPixbuf* GlyphPixbuf(TBitmap& Glyph, int NumGlyphs, int Index);
+
+// The resolution GTK renders text at, in dots per logical inch (Xft.dpi; 96 when unknown).
+int DesktopTextDpi();
