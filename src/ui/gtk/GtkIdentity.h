@@ -5,5 +5,5 @@
 inline constexpr const char* kApplicationId = "de.velundo.Client";
 inline constexpr const char* kWindowClass = "Velundo_Client";
 
-// Sets the program's name and application name; before GTK starts, which would take argv[0].
+// Sets the program's name; before GTK starts, which would take argv[0].
 void SetProgramIdentity();
