@@ -1,4 +1,4 @@
-# Writes a C++ source that holds a text file's bytes as a character array, so that the program
+# Writes a C++ source that holds a file's bytes as a character array, so that the program
 # carries the file without reading it at run time.
 #   cmake -DINPUT=file -DOUTPUT=file.cpp -DSYMBOL=name -P EmbedText.cmake
 file(READ "${INPUT}" _hex HEX)

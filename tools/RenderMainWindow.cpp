@@ -3,15 +3,19 @@
 // where its controls lie, so that scripts driving the real window take the rectangles from the
 // window description instead of writing them down again.
 //
-//   velundo_render_window OUTPUT.png
-//   velundo_render_window --layout    (one line a control: name left top width height, in client
-//                                      coordinates of the window)
+//   velundo_render_window [--desktop-colours] OUTPUT.png
+//   velundo_render_window [--desktop-colours] --layout   (one line a control: name left top width
+//                                      height, in client coordinates of the window)
+// With --desktop-colours the system colours are the desktop's (GTK: the running theme's), as the
+// real window shows them.
 #include <iostream>
+#include <string>
 #include <string_view>
 
 #include "app/ProgramUnits.h"
 #include "app/fArbeitsplatz.h"
 #include "ui/headless/ClientAreaRender.h"
+#include "ui/UiSession.h"
 #include "ui/headless/HeadlessSession.h"
 
 namespace {
@@ -28,10 +32,13 @@ void ListLayout(const TWinControl& Parent, int Left, int Top) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: velundo_render_window OUTPUT.png | --layout\n";
+    const bool desktopColours = argc == 3 && std::string(argv[1]) == "--desktop-colours";
+    if (argc != 2 && !desktopColours) {
+        std::cerr << "usage: velundo_render_window [--desktop-colours] OUTPUT.png | --layout\n";
         return 2;
     }
+    if (desktopColours) UseDesktopColours();
+    const char* output = argv[argc - 1];
     auto session = CreateHeadlessSession();
     TApplication application(session->Backend(), NativePlatform().Program->ProgramPath());
     Application = &application;
@@ -40,10 +47,10 @@ int main(int argc, char** argv) {
         TProgramUnits units(NativePlatform());
         auto* form = new TMainForm(&application, NativePlatform());
         form->DoCreate();
-        if (std::string_view(argv[1]) == "--layout")
+        if (std::string_view(output) == "--layout")
             ListLayout(*form, 0, 0);
         else
-            SaveClientAreaPng(*form, argv[1]);
+            SaveClientAreaPng(*form, output);
         application.DestroyComponents();
     } catch (const std::exception& e) {
         std::cerr << "velundo_render_window: " << e.what() << "\n";

@@ -4,6 +4,7 @@
 // (Z:\home\ann\Velundo.exe is /home/ann/Velundo.exe), no other drive exists, a path without a drive
 // is relative to the current folder (or to the root of Z: when it starts with a backslash), and
 // names are Windows-1252 in the core and UTF-8 on disk.
+#include <optional>
 #include <string>
 
 // The native form of a core path; empty when it names no place on this system (another drive, a
@@ -13,3 +14,8 @@ std::string ToNativePath(const std::string& Path);
 // The core form of a native path: absolute paths get drive Z:, relative ones stay relative. Bytes
 // that are not valid UTF-8 come back as '?'.
 std::string FromNativePath(const std::string& Native);
+
+// A file the user chose, as the core keeps it: the native path itself in Windows-1252, as the user
+// sees it (/home/ann/Server/Velundo.exe; ToNativePath reads it back); nothing when the name has a
+// character that Windows-1252 lacks, so it is never stored or launched as a mangled '?' path.
+std::optional<std::string> ChosenFilePath(const std::string& Native);

@@ -22,3 +22,8 @@ public:
 
 // Starts the back end (it may take its own options from the command line).
 std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv);
+
+// For a program that shows no window but draws as the window would (the headless render compared
+// with a screenshot): the system colours become the desktop's own, as the session gives them (GTK:
+// the running theme, when a display is there). Windows' are the desktop's already.
+void UseDesktopColours();

@@ -2,14 +2,19 @@
 // activation, closing, and the painted layers under the widgets.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
+#include "framework/Scaling.h"
 #include "framework/StdCtrls.h"
+#include "platform/ProgramResource.h"
+#include "platform/SysColors.h"
 #include "ui/gtk/GtkMainWindow.h"
+#include "ui/gtk/GtkThemeColors.h"
 #include "ui/headless/ClientAreaRender.h"
 
 namespace {
@@ -251,4 +256,174 @@ TEST_F(GtkMainWindowTest, TheFormsFontFallsBackToTheDesktopSansAtEightPointsBold
         EXPECT_STREQ(pango_font_description_get_family(font), "MS Sans Serif,sans-serif") << r.What;
         pango_font_description_free(font);
     }
+}
+
+// Every size of the program's icon is on the window; the largest is what gdk-pixbuf itself makes
+// of the whole icon file (its loader picks the largest, deepest picture).
+TEST_F(GtkMainWindowTest, TheWindowCarriesTheProgramsIconInEverySize) {
+    GList* icons = gtk_window_get_icon_list(Window->Window());
+    std::vector<int> sizes;
+    for (GList* l = icons; l; l = l->next) {
+        auto* p = GDK_PIXBUF(l->data);
+        EXPECT_EQ(gdk_pixbuf_get_width(p), gdk_pixbuf_get_height(p));
+        EXPECT_TRUE(gdk_pixbuf_get_has_alpha(p)) << "the 32-bit picture of each size";
+        sizes.push_back(gdk_pixbuf_get_width(p));
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{48, 32, 16}));
+    const auto ico = ProgramResource("MAINICON");
+    ASSERT_TRUE(ico);
+    GdkPixbufLoader* loader = gdk_pixbuf_loader_new_with_type("ico", nullptr);
+    ASSERT_TRUE(gdk_pixbuf_loader_write(loader, reinterpret_cast<const guchar*>(ico->data()), ico->size(), nullptr));
+    ASSERT_TRUE(gdk_pixbuf_loader_close(loader, nullptr));
+    GdkPixbuf* whole = gdk_pixbuf_loader_get_pixbuf(loader);
+    ASSERT_TRUE(icons && whole);
+    auto* largest = GDK_PIXBUF(icons->data);
+    ASSERT_EQ(gdk_pixbuf_get_width(whole), 48);
+    for (int y = 0; y < 48; ++y)
+        ASSERT_EQ(0, memcmp(gdk_pixbuf_get_pixels(whole) + y * gdk_pixbuf_get_rowstride(whole),
+                            gdk_pixbuf_get_pixels(largest) + y * gdk_pixbuf_get_rowstride(largest), 48 * 4))
+            << "row " << y;
+    g_object_unref(loader);
+    g_list_free(icons);
+}
+
+// Keys as the display delivers them to the window: Tab and Shift+Tab move the focus between the
+// two buttons in tab order and wrap; Space and Enter press the focused one.
+TEST_F(GtkMainWindowTest, TabMovesBetweenTheButtonsAndSpaceOrEnterPressTheFocusedOne) {
+    std::vector<TObject*> clicked;
+    PathButton->OnClick = [&](TObject* s) { clicked.push_back(s); };
+    StartButton->OnClick = [&](TObject* s) { clicked.push_back(s); };
+    Show();
+    const std::vector<GtkWidget*> c = Children();
+    EXPECT_TRUE(gtk_window_get_focus_visible(Window->Window())) << "the focus is drawn from the start";
+    auto key = [&](guint KeyVal, GdkModifierType State) {
+        GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
+        event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(GTK_WIDGET(Window->Window()))));
+        event->key.keyval = KeyVal;
+        event->key.state = State;
+        GdkKeymapKey* keys = nullptr;
+        gint count = 0;
+        if (gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(gdk_display_get_default()), KeyVal, &keys,
+                                              &count) && count > 0)
+            event->key.hardware_keycode = static_cast<guint16>(keys[0].keycode);
+        g_free(keys);
+        gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(gdk_display_get_default())));
+        gtk_main_do_event(event);
+        gdk_event_free(event);
+    };
+    struct Row {
+        guint Key;
+        GdkModifierType State;
+        GtkWidget* Focus;
+        TObject* Pressed;
+    };
+    const Row rows[] = {
+        {GDK_KEY_Tab, GdkModifierType(0), c[4], nullptr},           {GDK_KEY_space, GdkModifierType(0), c[4], StartButton},
+        {GDK_KEY_Tab, GdkModifierType(0), c[3], nullptr},           {GDK_KEY_Return, GdkModifierType(0), c[3], PathButton},
+        {GDK_KEY_ISO_Left_Tab, GDK_SHIFT_MASK, c[4], nullptr},      {GDK_KEY_Return, GdkModifierType(0), c[4], StartButton},
+        {GDK_KEY_ISO_Left_Tab, GDK_SHIFT_MASK, c[3], nullptr},      {GDK_KEY_space, GdkModifierType(0), c[3], PathButton},
+    };
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        clicked.clear();
+        key(r.Key, r.State);
+        // A pressed button reports its click after its short pressed look.
+        PumpUntil([&] { return r.Pressed ? !clicked.empty() : !gtk_events_pending(); });
+        ASSERT_EQ(gtk_window_get_focus(Window->Window()), r.Focus) << "row " << i;
+        ASSERT_EQ(clicked, r.Pressed ? std::vector<TObject*>{r.Pressed} : std::vector<TObject*>{}) << "row " << i;
+        EXPECT_TRUE(gtk_window_get_focus_visible(Window->Window())) << "row " << i;
+    }
+}
+
+namespace {
+// The widget's pixels as GTK draws it (0x00RRGGBB).
+struct TPixels {
+    cairo_surface_t* Surface{nullptr};
+    explicit TPixels(GtkWidget* Widget) {
+        Surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, gtk_widget_get_allocated_width(Widget),
+                                             gtk_widget_get_allocated_height(Widget));
+        cairo_t* cr = cairo_create(Surface);
+        gtk_widget_draw(Widget, cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(Surface);
+    }
+    ~TPixels() { cairo_surface_destroy(Surface); }
+    uint32_t At(int X, int Y) const {
+        const auto* row = cairo_image_surface_get_data(Surface) + Y * cairo_image_surface_get_stride(Surface);
+        return reinterpret_cast<const uint32_t*>(row)[X] & 0xFFFFFF;
+    }
+};
+} // namespace
+
+// The yardstick: a plain GTK frame with the group box's caption and size in a window of its own,
+// drawn by the theme alone. The group box shows the same face and the same line where the theme
+// draws them, and the line stands out from the face.
+TEST_F(GtkMainWindowTest, TheGroupBoxHasTheThemesFaceAndFrameLine) {
+    UseGtkThemeColors();
+    Show();
+    GtkWidget* yardstick = gtk_offscreen_window_new();
+    GtkWidget* frame = gtk_frame_new("Pfad der Velundo.exe auf Ihrem Server ");
+    gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_ETCHED_IN);
+    gtk_widget_set_size_request(frame, 465, 97);
+    gtk_container_add(GTK_CONTAINER(yardstick), frame);
+    gtk_widget_show_all(yardstick);
+    ASSERT_TRUE(PumpUntil([&] { return gtk_widget_get_allocated_width(frame) == 465; }));
+    Window->PaintLayers();
+    const TPixels ours(GTK_WIDGET(Window->Window())), theirs(yardstick);
+    const TPoint at{GroupBox->Left(), GroupBox->Top()};
+    // The face, right of the path field and below the caption: the theme's window background.
+    const uint32_t face = theirs.At(450, 80);
+    EXPECT_EQ(ours.At(at.X + 450, at.Y + 80), face) << std::hex << "ours " << ours.At(at.X + 450, at.Y + 80);
+    // The left line, half-way down: the first pixel from the frame's edge that is not the face.
+    int line = -1;
+    for (int x = 0; x < 8 && line < 0; ++x)
+        if (theirs.At(x, 60) != face) line = x;
+    ASSERT_GE(line, 0) << "the theme draws no frame line";
+    EXPECT_EQ(ours.At(at.X + line, at.Y + 60), theirs.At(line, 60)) << std::hex << "line " << ours.At(at.X + line, at.Y + 60);
+    EXPECT_EQ(ours.At(at.X + line + 1, at.Y + 60), face) << "face inside the line";
+    const uint32_t l = theirs.At(line, 60);
+    const int contrast = std::abs(int(l & 0xFF) - int(face & 0xFF)) + std::abs(int(l >> 8 & 0xFF) - int(face >> 8 & 0xFF)) +
+                         std::abs(int(l >> 16) - int(face >> 16));
+    EXPECT_GE(contrast, 3 * 24) << "the line is visible on the face";
+    gtk_widget_destroy(yardstick);
+    SetSystemColorSource(nullptr);
+}
+
+// With the desktop's text at 144 dots per inch (Xft.dpi) the description is scaled as Windows
+// scales it (MulDiv by 144/96 for every place, size and font), and the texts still fit.
+TEST_F(GtkMainWindowTest, AtTheDesktopsTextScalingTheWindowIsScaledAndTheTextsFit) {
+    GtkSettings* settings = gtk_settings_get_default();
+    gint before = 0;
+    g_object_get(settings, "gtk-xft-dpi", &before, nullptr);
+    g_object_set(settings, "gtk-xft-dpi", 144 * 1024, nullptr);
+    ASSERT_EQ(DesktopTextDpi(), 144);
+    Window.reset();
+    ScaleFormTo(*Form, DesktopTextDpi());
+    Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
+    Show();
+    EXPECT_EQ(gtk_widget_get_allocated_width(Fixed()), 759);
+    EXPECT_EQ(gtk_widget_get_allocated_height(Fixed()), 441);
+    struct Row {
+        int X, Y, Width, Height;
+    };
+    // 16, 176, 465, 97 and so on at 96 dots per inch, each by MulDiv(v, 144, 96).
+    const Row rows[] = {{24, 264, 698, 146}, {48, 312, 614, 32}, {48, 360, 218, 38}, {24, 108, 698, 134}};
+    const std::vector<GtkWidget*> c = Children();
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        GtkAllocation a;
+        gtk_widget_get_allocation(c[i + 1], &a);
+        const Row& r = rows[i];
+        EXPECT_EQ((std::vector<int>{a.x, a.y, a.width, a.height}), (std::vector<int>{r.X, r.Y, r.Width, r.Height}))
+            << "widget " << i + 1;
+        int minWidth = 0, natural = 0, minHeight = 0;
+        gtk_widget_get_preferred_width(c[i + 1], &minWidth, &natural);
+        gtk_widget_get_preferred_height_for_width(c[i + 1], a.width, &minHeight, &natural);
+        EXPECT_LE(minWidth, a.width) << "widget " << i + 1 << " needs more room than it has";
+        EXPECT_LE(minHeight, a.height) << "widget " << i + 1 << " needs more room than it has";
+    }
+    // Fonts: -11 scaled to -17 pixels, which GTK renders at 144 dots per inch as 8.5 points or so.
+    PangoFontDescription* font = FontOf(FindLabel(c[3]));
+    EXPECT_NEAR(pango_font_description_get_size(font) / double(PANGO_SCALE) * 144 / 72, 17, 0.6);
+    pango_font_description_free(font);
+    g_object_set(settings, "gtk-xft-dpi", before, nullptr);
 }

@@ -1,6 +1,8 @@
 // The core's paths <-> native paths: the Wine view on POSIX, the identity on Windows.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "PlatformTest_support.h"
 #include "platform/NativePaths.h"
 
@@ -43,4 +45,27 @@ TEST(NativePaths, MapBack) {
         ASSERT_EQ(FromNativePath(row.Native), row.Posix) << "native " << row.Native;
     }
     EXPECT_EQ(FromNativePath(ToNativePath("Z:\\a\\M\xFCller.ini")), "Z:\\a\\M\xFCller.ini");
+}
+
+// A chosen file is kept as the native path the user saw, and the way back gives the same file.
+TEST(NativePaths, ChosenFilesKeepTheirNativePathOrAreRefused) {
+    if (OnWindows()) GTEST_SKIP() << "Windows' own dialog gives its own paths";
+    struct Row {
+        std::string Native;
+        std::optional<std::string> Kept;
+    } rows[] = {
+        {"/home/ann/Server/Velundo.exe", "/home/ann/Server/Velundo.exe"},
+        {"/srv/M\xC3\xBCller \xE2\x82\xAC/V.exe", "/srv/M\xFCller \x80/V.exe"},
+        {"/srv/\xE4\xB8\xAD/V.exe", std::nullopt},       // CJK: no Windows-1252 byte
+        {"/srv/V\xC5\x82odek.exe", std::nullopt},        // Polish l with stroke: not in Windows-1252
+        {"/srv/bad\xFF.exe", std::nullopt},              // not UTF-8 on disk
+        {"/srv/\xC5\xA0koda.exe", "/srv/\x8Akoda.exe"},  // S with caron: Windows-1252 has it
+    };
+    for (const Row& row : rows) {
+        const std::optional<std::string> kept = ChosenFilePath(row.Native);
+        ASSERT_EQ(kept, row.Kept) << "native " << row.Native;
+        if (kept) {
+            ASSERT_EQ(ToNativePath(*kept), row.Native) << "back from " << *kept;
+        }
+    }
 }

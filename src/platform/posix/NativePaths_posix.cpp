@@ -35,3 +35,8 @@ std::string FromNativePath(const std::string& Native) {
     if (!path.empty() && path[0] == '\\') path = "Z:" + path;
     return path;
 }
+
+std::optional<std::string> ChosenFilePath(const std::string& Native) {
+    if (!Utf8FitsAnsi(Native)) return std::nullopt;
+    return Utf8ToAnsi(Native);
+}

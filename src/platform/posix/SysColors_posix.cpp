@@ -2,8 +2,19 @@
 
 #include <array>
 
-// The classic Windows palette: there is no system colour scheme to ask on Linux.
+namespace {
+TSystemColorSource& Source() {
+    static TSystemColorSource source;
+    return source;
+}
+} // namespace
+
+void SetSystemColorSource(TSystemColorSource Source_) { Source() = std::move(Source_); }
+
+// The session's colours first; the classic Windows palette where it has none.
 uint32_t GetSystemColor(int Index) {
+    if (Source())
+        if (const std::optional<uint32_t> color = Source()(Index)) return *color;
     static constexpr std::array<uint32_t, 31> kClassic = {
         0xC8D0D4, 0xA56E3A, 0x6A240A, 0x808080, 0xC8D0D4, 0xFFFFFF, 0x000000, 0x000000,
         0x000000, 0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x6A240A, 0xFFFFFF, 0xC8D0D4,

@@ -4,3 +4,5 @@
 std::string ToNativePath(const std::string& Path) { return Path; }
 
 std::string FromNativePath(const std::string& Native) { return Native; }
+
+std::optional<std::string> ChosenFilePath(const std::string& Native) { return Native; }

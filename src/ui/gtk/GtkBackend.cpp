@@ -2,8 +2,11 @@
 
 #include <glib/gstdio.h>
 
+#include <algorithm>
 #include <cctype>
+#include <optional>
 
+#include "framework/Forms.h"
 #include "framework/SysUtils.h"
 #include "platform/NativePaths.h"
 
@@ -37,6 +40,100 @@ std::string StartFolder(const std::string& InitialDir) {
     if (!native.empty() && g_file_test(native.c_str(), G_FILE_TEST_IS_DIR)) return native;
     return g_get_home_dir();
 }
+
+// The dialog GTK draws itself when no desktop portal runs is sized from the font and may be larger
+// than a small screen: it is made to fit the screen's work area, centred over its parent.
+void FitChooserToScreen(GtkWindow* Parent) {
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* l = windows; l; l = l->next) {
+        GtkWindow* window = GTK_WINDOW(l->data);
+        if (!GTK_IS_FILE_CHOOSER_DIALOG(window) || gtk_window_get_transient_for(window) != Parent) continue;
+        GdkRectangle area = WorkArea(Parent ? GTK_WIDGET(Parent) : GTK_WIDGET(window));
+        int w = 0, h = 0;
+        gtk_window_get_size(window, &w, &h);
+        w = std::min(w, area.width - 2 * kScreenMargin);
+        h = std::min(h, area.height - 2 * kScreenMargin);
+        gtk_window_resize(window, w, h);
+        int x = area.x + (area.width - w) / 2, y = area.y + (area.height - h) / 2;
+        if (Parent && gtk_widget_get_realized(GTK_WIDGET(Parent))) {
+            int px = 0, py = 0, pw = 0, ph = 0;
+            gtk_window_get_position(Parent, &px, &py);
+            gtk_window_get_size(Parent, &pw, &ph);
+            x = std::clamp(px + (pw - w) / 2, area.x, area.x + area.width - w);
+            y = std::clamp(py + (ph - h) / 2, area.y, area.y + area.height - h);
+        }
+        gtk_window_move(window, x, y);
+    }
+    g_list_free(windows);
+}
+
+// A Windows message box's push button: 75 pixels wide at 96 dots per inch, centred under the text.
+constexpr int kMessageButtonWidth = 75;
+
+// Lines of Text wrapped at Chars average characters of the label's font.
+int LineCount(PangoLayout* Layout, int CharWidth, int Chars) {
+    pango_layout_set_width(Layout, CharWidth * Chars);
+    return pango_layout_get_line_count(Layout);
+}
+
+// Narrows a wrapping label to the least width that needs no more lines than its widest, so the
+// lines come out even and the last is not a lone word (a single word on every line cannot help).
+void BalanceLines(GtkLabel* Label) {
+    const int widest = gtk_label_get_max_width_chars(Label);
+    if (widest <= 0 || !gtk_label_get_line_wrap(Label)) return;
+    PangoLayout* layout = gtk_widget_create_pango_layout(GTK_WIDGET(Label), gtk_label_get_text(Label));
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+    PangoContext* context = pango_layout_get_context(layout);
+    PangoFontMetrics* metrics =
+        pango_context_get_metrics(context, pango_context_get_font_description(context), nullptr);
+    // GTK measures label widths in characters by the wider of the average letter and digit.
+    const int charWidth = std::max(pango_font_metrics_get_approximate_char_width(metrics),
+                                   pango_font_metrics_get_approximate_digit_width(metrics));
+    pango_font_metrics_unref(metrics);
+    const int lines = LineCount(layout, charWidth, widest);
+    int low = 1, high = widest;
+    while (lines > 1 && low < high) {
+        const int mid = (low + high) / 2;
+        if (LineCount(layout, charWidth, mid) <= lines) high = mid;
+        else low = mid + 1;
+    }
+    g_object_unref(layout);
+    if (lines > 1) gtk_label_set_max_width_chars(Label, high);
+}
+
+void BalanceLabels(GtkWidget* Widget) {
+    if (GTK_IS_LABEL(Widget)) BalanceLines(GTK_LABEL(Widget));
+    if (GTK_IS_CONTAINER(Widget)) gtk_container_foreach(GTK_CONTAINER(Widget), [](GtkWidget* w, gpointer) { BalanceLabels(w); }, nullptr);
+}
+
+// The message box's shape on every desktop: an OK button of a push button's width, centred, and
+// the text in even lines.
+void ShapeMessageDialog(GtkMessageDialog* Dialog) {
+    GtkWidget* ok = gtk_dialog_get_widget_for_response(GTK_DIALOG(Dialog), GTK_RESPONSE_OK);
+    if (ok) {
+        if (GtkWidget* box = gtk_widget_get_parent(ok); GTK_IS_BUTTON_BOX(box))
+            gtk_button_box_set_layout(GTK_BUTTON_BOX(box), GTK_BUTTONBOX_CENTER);
+        gtk_widget_set_hexpand(ok, FALSE);
+        gtk_widget_set_halign(ok, GTK_ALIGN_CENTER);
+        gtk_widget_set_size_request(ok, kMessageButtonWidth, -1);
+    }
+    BalanceLabels(gtk_message_dialog_get_message_area(Dialog));
+}
+
+// The refusal of a chosen file whose name Windows-1252 cannot hold; the name itself is UTF-8.
+std::string UnfitNameMessage(const std::string& Native) {
+    return AnsiToUtf8("Diese Datei kann nicht \xFC" "bernommen werden: Ihr Pfad enth\xE4lt Zeichen, die das "
+                      "Programm nicht speichern kann.") +
+           "\n\n" + Native + "\n\n" +
+           AnsiToUtf8("Bitte w\xE4hlen Sie eine Datei, deren Pfad nur westeurop\xE4ische Schriftzeichen enth\xE4lt.");
+}
+
+std::string MessageCaption() { return Application ? Application->Title() : std::string(); }
+
+gboolean FitChooserOnce(gpointer Parent) {
+    FitChooserToScreen(static_cast<GtkWindow*>(Parent));
+    return G_SOURCE_REMOVE;
+}
 } // namespace
 
 std::string CaseBlindPattern(const std::string& Pattern) {
@@ -60,9 +157,13 @@ TGtkBackend::~TGtkBackend() {
 }
 
 void TGtkBackend::ShowDialog(GtkMessageType Type, const std::string& Text, const std::string& Caption) {
-    GtkWidget* dialog = gtk_message_dialog_new(FMainWindow, GTK_DIALOG_MODAL, Type, GTK_BUTTONS_OK, "%s",
-                                               AnsiToUtf8(Text).c_str());
-    gtk_window_set_title(GTK_WINDOW(dialog), AnsiToUtf8(Caption).c_str());
+    ShowDialogUtf8(Type, AnsiToUtf8(Text), AnsiToUtf8(Caption));
+}
+
+void TGtkBackend::ShowDialogUtf8(GtkMessageType Type, const std::string& Text, const std::string& Caption) {
+    GtkWidget* dialog =
+        gtk_message_dialog_new(FMainWindow, GTK_DIALOG_MODAL, Type, GTK_BUTTONS_OK, "%s", Text.c_str());
+    gtk_window_set_title(GTK_WINDOW(dialog), Caption.c_str());
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
     if (Type == GTK_MESSAGE_ERROR) {
         // GTK 3 message dialogs show no icon of their own; the exception dialog has the error icon.
@@ -72,6 +173,7 @@ void TGtkBackend::ShowDialog(GtkMessageType Type, const std::string& Text, const
         gtk_widget_show(icon);
         G_GNUC_END_IGNORE_DEPRECATIONS
     }
+    ShapeMessageDialog(GTK_MESSAGE_DIALOG(dialog));
     gtk_dialog_run(GTK_DIALOG(dialog));
     gtk_widget_destroy(dialog);
 }
@@ -84,31 +186,64 @@ void TGtkBackend::ErrorDialog(const std::string& Text, const std::string& Captio
     ShowDialog(GTK_MESSAGE_ERROR, Text, Caption);
 }
 
-bool TGtkBackend::OpenFileDialog(const TOpenFileRequest& Request, std::string& FileName) {
+GdkRectangle WorkArea(GtkWidget* Widget) {
+    GdkDisplay* display = gtk_widget_get_display(Widget);
+    GdkWindow* window = gtk_widget_get_window(Widget);
+    GdkMonitor* monitor = window ? gdk_display_get_monitor_at_window(display, window) : nullptr;
+    if (!monitor) monitor = gdk_display_get_primary_monitor(display);
+    if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+    GdkRectangle area{0, 0, 1024, 768};
+    if (monitor) gdk_monitor_get_workarea(monitor, &area);
+    return area;
+}
+
+// The native chooser (the desktop portal's where one runs, else GTK's own dialog), modal and
+// transient for the launcher's window. True and the chosen native path when the user confirmed.
+bool TGtkBackend::RunFileChooser(const TOpenFileRequest& Request, std::string& Native) {
     const std::string title = Request.Title.empty() ? std::string(GtkText("Open")) : AnsiToUtf8(Request.Title);
-    GtkWidget* dialog = gtk_file_chooser_dialog_new(title.c_str(), FMainWindow, GTK_FILE_CHOOSER_ACTION_OPEN,
-                                                    GtkText("_Cancel"), GTK_RESPONSE_CANCEL, GtkText("_Open"),
-                                                    GTK_RESPONSE_ACCEPT, nullptr);
-    GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
-    gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
+    GtkFileChooserNative* native = gtk_file_chooser_native_new(title.c_str(), FMainWindow, GTK_FILE_CHOOSER_ACTION_OPEN,
+                                                               GtkText("_Open"), GtkText("_Cancel"));
+    GtkFileChooser* chooser = GTK_FILE_CHOOSER(native);
+    gtk_native_dialog_set_modal(GTK_NATIVE_DIALOG(native), TRUE);
     AddFilters(chooser, Request.Filter);
     gtk_file_chooser_set_current_folder(chooser, StartFolder(Request.InitialDir).c_str());
+    GSource* fit = g_idle_source_new(); // runs once the dialog is up
+    g_source_set_callback(fit, &FitChooserOnce, FMainWindow, nullptr);
+    g_source_attach(fit, nullptr);
+    const gint response = gtk_native_dialog_run(GTK_NATIVE_DIALOG(native));
+    g_source_destroy(fit);
+    g_source_unref(fit);
     bool confirmed = false;
-    if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
+    if (response == GTK_RESPONSE_ACCEPT) {
         if (gchar* chosen = gtk_file_chooser_get_filename(chooser)) {
-            FileName = FromNativePath(chosen);
+            Native = chosen;
             confirmed = true;
-            // As on Windows without the restore option: the current folder is the chosen file's.
-            if (!Request.RestoreCurrentFolder) {
-                gchar* folder = g_path_get_dirname(chosen);
-                if (g_chdir(folder) != 0) g_warning("cannot change to %s", folder);
-                g_free(folder);
-            }
             g_free(chosen);
         }
     }
-    gtk_widget_destroy(dialog);
+    g_object_unref(native);
     return confirmed;
+}
+
+bool TGtkBackend::OpenFileDialog(const TOpenFileRequest& Request, std::string& FileName) {
+    std::string native;
+    while (RunFileChooser(Request, native)) {
+        const std::optional<std::string> kept = ChosenFilePath(native);
+        if (!kept) {
+            // Refused, and the user may choose again; nothing is stored or launched.
+            ShowDialogUtf8(GTK_MESSAGE_ERROR, UnfitNameMessage(native), AnsiToUtf8(MessageCaption()));
+            continue;
+        }
+        FileName = *kept;
+        // As on Windows without the restore option: the current folder is the chosen file's.
+        if (!Request.RestoreCurrentFolder) {
+            gchar* folder = g_path_get_dirname(native.c_str());
+            if (g_chdir(folder) != 0) g_warning("cannot change to %s", folder);
+            g_free(folder);
+        }
+        return true;
+    }
+    return false;
 }
 
 gboolean TGtkBackend::OnTimer(gpointer Data) {

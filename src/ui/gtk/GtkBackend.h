@@ -27,6 +27,8 @@ public:
 
 private:
     void ShowDialog(GtkMessageType Type, const std::string& Text, const std::string& Caption);
+    void ShowDialogUtf8(GtkMessageType Type, const std::string& Text, const std::string& Caption);
+    bool RunFileChooser(const TOpenFileRequest& Request, std::string& Native);
     static gboolean OnTimer(gpointer Data);
 
     struct TTimer {
@@ -40,6 +42,11 @@ private:
     bool FTerminated{false};
     bool FRunning{false};
 };
+
+// The work area of the monitor Widget is on (the primary one before it is shown).
+GdkRectangle WorkArea(GtkWidget* Widget);
+// Dialogs keep this far from the work area's edges.
+constexpr int kScreenMargin = 16;
 
 // The patterns of a "description|pattern;pattern|..." filter, each made case-blind the way Windows
 // matches names: "*.exe" becomes "*.[eE][xX][eE]".

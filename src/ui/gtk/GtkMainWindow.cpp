@@ -1,12 +1,14 @@
 #include "ui/gtk/GtkMainWindow.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
 #include "framework/StdCtrls.h"
 #include "framework/WindowedControls.h"
 #include "framework/SysUtils.h"
+#include "ui/gtk/GtkIcon.h"
 
 namespace {
 // Edit fields and buttons may be as small as the window description makes them.
@@ -31,12 +33,15 @@ void InstallStyle() {
 }
 
 // A CSS font for Selector and everything inside it. A family the desktop lacks ("MS Sans Serif" on
-// Linux) falls back to the desktop's sans at the same size.
-std::string FontRule(const std::string& Selector, const TFont& Font) {
+// Linux) falls back to the desktop's sans at the same size. GTK renders points at the desktop's
+// resolution, so a form scaled to PixelsPerInch gives its points at that resolution.
+std::string FontRule(const std::string& Selector, const TFont& Font, int PixelsPerInch) {
+    char points[32];
+    std::snprintf(points, sizeof points, "%.2f", Font.Size() * double(TFont::PixelsPerInch) / PixelsPerInch);
     std::string family = AnsiToUtf8(Font.Name());
     std::erase(family, '"');
     return Selector + ", " + Selector + " * { font-family: \"" + family + "\", sans-serif; font-size: " +
-           std::to_string(Font.Size()) + "pt; font-weight: " + (Font.HasStyle(fsBold) ? "bold" : "normal") +
+           points + "pt; font-weight: " + (Font.HasStyle(fsBold) ? "bold" : "normal") +
            "; font-style: " + (Font.HasStyle(fsItalic) ? "italic" : "normal") + "; }\n";
 }
 
@@ -57,6 +62,12 @@ std::vector<TWinControl*> InTabOrder(TWinControl& Parent) {
     return children;
 }
 } // namespace
+
+int DesktopTextDpi() {
+    GdkScreen* screen = gdk_screen_get_default();
+    const double dpi = screen ? gdk_screen_get_resolution(screen) : -1;
+    return dpi > 0 ? static_cast<int>(dpi + 0.5) : 96;
+}
 
 GdkPixbuf* GlyphPixbuf(TBitmap& Glyph, int NumGlyphs, int Index) {
     const int width = Glyph.Width() / std::max(1, NumGlyphs), height = Glyph.Height();
@@ -82,6 +93,7 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_style_context_add_class(gtk_widget_get_style_context(FWindow), "velundo");
     gtk_window_set_title(Window(), AnsiToUtf8(Form.Caption()).c_str());
+    SetProgramIcon(Window());
     const TWindowFrame frame = FrameOf(Form);
     gtk_window_set_resizable(Window(), frame.Sizeable);
     gtk_window_set_decorated(Window(), frame.Decorated);
@@ -107,6 +119,7 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     g_signal_connect(FWindow, "focus-in-event", G_CALLBACK(&TGtkMainWindow::OnFocusIn), this);
     g_signal_connect(FWindow, "focus-out-event", G_CALLBACK(&TGtkMainWindow::OnFocusOut), this);
     g_signal_connect(FWindow, "map-event", G_CALLBACK(&TGtkMainWindow::OnMap), this);
+    g_signal_connect(FWindow, "key-press-event", G_CALLBACK(&TGtkMainWindow::OnKeyPress), this);
     g_signal_connect(FWindow, "realize", G_CALLBACK(&TGtkMainWindow::OnRealize), this);
     FForm.InvalidateSink = [this](TControl*) { Invalidated(); };
     FBackend.SetMainWindow(Window());
@@ -182,11 +195,12 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
 // The form's font for the whole window, and each widget's own: widgets are named for their rules.
 void TGtkMainWindow::InstallFonts() {
     gtk_widget_set_name(FWindow, "velundo-form");
-    std::string css = FontRule("#velundo-form", FForm.Font());
+    const int ppi = FForm.PixelsPerInch();
+    std::string css = FontRule("#velundo-form", FForm.Font(), ppi);
     for (size_t i = 0; i < FNatives.size(); ++i) {
         const std::string name = "velundo-control-" + std::to_string(i);
         gtk_widget_set_name(FNatives[i].Widget, name.c_str());
-        css += FontRule("#velundo-form #" + name, FNatives[i].Control->Font());
+        css += FontRule("#velundo-form #" + name, FNatives[i].Control->Font(), ppi);
     }
     FFonts = gtk_css_provider_new();
     gtk_css_provider_load_from_data(FFonts, css.c_str(), -1, nullptr);
@@ -252,7 +266,34 @@ void TGtkMainWindow::SetFocusChain() {
     gtk_container_set_focus_chain(GTK_CONTAINER(FFixed), chain);
     G_GNUC_END_IGNORE_DEPRECATIONS
     if (chain) gtk_window_set_focus(Window(), GTK_WIDGET(chain->data));
+    FTabChain.clear();
+    for (GList* l = chain; l; l = l->next) FTabChain.push_back(GTK_WIDGET(l->data));
     g_list_free(chain);
+}
+
+// Tab and Shift+Tab walk the tab stops, wrapping at the ends. GTK's own focus movement would stay
+// put while the toplevel lacks the input focus (a display without a window manager), so the
+// window moves it itself.
+void TGtkMainWindow::MoveFocus(bool Forward) {
+    if (FTabChain.empty()) return;
+    const auto at = std::find(FTabChain.begin(), FTabChain.end(), gtk_window_get_focus(Window()));
+    const size_t n = FTabChain.size();
+    size_t next = Forward ? 0 : n - 1;
+    if (at != FTabChain.end()) next = (static_cast<size_t>(at - FTabChain.begin()) + (Forward ? 1 : n - 1)) % n;
+    for (size_t tried = 0; tried < n; ++tried, next = (next + (Forward ? 1 : n - 1)) % n)
+        if (gtk_widget_is_sensitive(FTabChain[next]) && gtk_widget_get_visible(FTabChain[next])) {
+            gtk_widget_grab_focus(FTabChain[next]);
+            break;
+        }
+    gtk_window_set_focus_visible(Window(), TRUE);
+}
+
+gboolean TGtkMainWindow::OnKeyPress(GtkWidget*, GdkEventKey* Event, gpointer Self) {
+    const bool tab = Event->keyval == GDK_KEY_Tab || Event->keyval == GDK_KEY_KP_Tab;
+    if (!tab && Event->keyval != GDK_KEY_ISO_Left_Tab) return FALSE;
+    if (Event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return FALSE;
+    static_cast<TGtkMainWindow*>(Self)->MoveFocus(tab && !(Event->state & GDK_SHIFT_MASK));
+    return TRUE;
 }
 
 const TSurface& TGtkMainWindow::PaintLayers() {
@@ -332,7 +373,10 @@ gboolean TGtkMainWindow::OnFocusOut(GtkWidget*, GdkEvent*, gpointer Self) {
 }
 
 gboolean TGtkMainWindow::OnMap(GtkWidget*, GdkEvent*, gpointer Self) {
-    static_cast<TGtkMainWindow*>(Self)->BecameActive();
+    auto* self = static_cast<TGtkMainWindow*>(Self);
+    // The focus shows from the start, as on Windows, not only once a key has been pressed.
+    gtk_window_set_focus_visible(self->Window(), TRUE);
+    self->BecameActive();
     return FALSE;
 }
 

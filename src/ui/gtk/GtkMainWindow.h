@@ -42,6 +42,7 @@ private:
     void SyncAll();
     TNative* Find(const TControl* Control);
     void SetFocusChain();
+    void MoveFocus(bool Forward);
     void InstallFonts();
     void Invalidated();
 
@@ -55,6 +56,7 @@ private:
     void BecameActive();
     static void OnRealize(GtkWidget* Widget, gpointer Self);
     static void OnClicked(GtkButton* Button, gpointer Control);
+    static gboolean OnKeyPress(GtkWidget* Widget, GdkEventKey* Event, gpointer Self);
 
     TForm& FForm;
     TGtkBackend& FBackend;
@@ -67,8 +69,12 @@ private:
     bool FDirty{true};
     bool FActive{false};
     std::vector<TNative> FNatives;
+    std::vector<GtkWidget*> FTabChain; // the tab stops in tab order
 };
 
 // The glyph image a bitmap button shows: image Index of NumGlyphs side by side, the colour of the
 // bitmap's bottom-left pixel made transparent.
 GdkPixbuf* GlyphPixbuf(TBitmap& Glyph, int NumGlyphs, int Index);
+
+// The resolution GTK renders text at, in dots per logical inch (Xft.dpi; 96 when unknown).
+int DesktopTextDpi();

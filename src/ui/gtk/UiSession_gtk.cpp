@@ -3,9 +3,12 @@
 #include <cstdlib>
 #include <memory>
 
+#include "framework/Scaling.h"
 #include "ui/UiSession.h"
 #include "ui/gtk/GtkBackend.h"
 #include "ui/gtk/GtkMainWindow.h"
+#include "ui/gtk/GtkIdentity.h"
+#include "ui/gtk/GtkThemeColors.h"
 
 namespace {
 class TGtkSession : public TUiSession {
@@ -13,6 +16,9 @@ public:
     IUiBackend& Backend() override { return FBackend; }
 
     void ShowMainForm(TForm& Form) override {
+        // The desktop's text scaling (Xft.dpi, in logical pixels) scales the description as Windows
+        // scales it by its DPI: bounds and fonts.
+        ScaleFormTo(Form, DesktopTextDpi());
         FWindow = std::make_unique<TGtkMainWindow>(Form, FBackend);
         FWindow->Show();
     }
@@ -32,12 +38,27 @@ private:
 };
 } // namespace
 
+void SetProgramIdentity() {
+    // Whatever the program file is called: the desktop entry and the window manager match these.
+    // The application name stays unset: GDK would give it to its hidden leader window, which must
+    // not be taken for the window named "Velundo Client".
+    g_set_prgname(kApplicationId);
+}
+
 std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
+    SetProgramIdentity();
     if (!gtk_init_check(&Argc, &Argv)) {
         const char* display = g_getenv("DISPLAY");
         std::fprintf(stderr, "Velundo Client: no display to show the window on (DISPLAY is %s)\n",
                      display ? display : "not set");
         std::exit(1);
     }
+    // After GTK's start, which sets the class from the program name; windows made from now on carry it.
+    gdk_set_program_class(kWindowClass);
+    UseGtkThemeColors();
     return std::make_unique<TGtkSession>();
+}
+
+void UseDesktopColours() {
+    if (gtk_init_check(nullptr, nullptr)) UseGtkThemeColors();
 }

@@ -29,3 +29,5 @@ private:
 } // namespace
 
 std::unique_ptr<TUiSession> CreateUiSession(int&, char**&) { return std::make_unique<TWin32Session>(); }
+
+void UseDesktopColours() {} // GetSysColor gives the desktop's colours already

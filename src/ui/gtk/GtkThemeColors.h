@@ -1,0 +1,12 @@
+#pragma once
+// The running GTK theme as the source of the system colours the framework asks for, so what we
+// paint under and beside GTK's widgets (the group box's face, the window's) is the theme's own.
+#include <cstdint>
+#include <optional>
+
+// The theme's colour (0x00BBGGRR) standing for system colour Index; nothing where the theme names
+// none (the classic palette answers then).
+std::optional<uint32_t> GtkThemeColor(int Index);
+
+// Makes GtkThemeColor the system-colour source (after GTK has started).
+void UseGtkThemeColors();
