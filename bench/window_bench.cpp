@@ -1,7 +1,13 @@
 // One full repaint of the main window's client area, headless: every control of the stored
 // description painted into a 506 x 294 memory canvas with the real GDI+ and libjpeg (the banner
-// decoded once, on the first paint, as in the program).
+// decoded once, on the first paint, as in the program), against the same pixels painted straight
+// with the flat calls (bench/FlatCallWindow.h).
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+#include "FlatCallWindow.h"
+#include "RatioReporter.h"
 
 #include "app/ProgramUnits.h"
 #include "app/fArbeitsplatz.h"
@@ -15,7 +21,9 @@ void FullRepaint(benchmark::State& State) {
     TApplication application(session->Backend(), NativePlatform().Program->ProgramPath());
     Application = &application;
     {
-        TProgramUnits units(NativePlatform());
+        // GDI+ stays up until the process ends, as in the program: libgdiplus' shut-down finalises
+        // fontconfig, which asserts when a font of a run before still holds its caches.
+        TProgramUnits units(NativePlatform(), true);
         auto* form = new TMainForm(&application, NativePlatform());
         auto surface = CreateSurface(form->Width(), form->Height());
         PaintControlTree(*form, *surface); // the banner's decoding and the gradient's bands
@@ -31,7 +39,33 @@ void FullRepaint(benchmark::State& State) {
     }
     Application = nullptr;
 }
-BENCHMARK(FullRepaint)->Unit(benchmark::kMillisecond);
+
+void FlatCallYardstick(benchmark::State& State) {
+    TFlatCallWindow window(VELUNDO_RESOURCE_DIR);
+    if (!window.Loaded()) {
+        State.SkipWithError("the banner or a glyph did not load");
+        return;
+    }
+    bool flip = false;
+    for (auto _ : State) {
+        window.Paint(flip ? 0xC7DAF0 : 0xC8DAF0);
+        flip = !flip;
+        benchmark::DoNotOptimize(window.Pixels.data());
+    }
+}
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::RegisterBenchmark("FullRepaint", FullRepaint)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FlatCallYardstick", FlatCallYardstick)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    TRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double ours = reporter.Times["FullRepaint"], flat = reporter.Times["FlatCallYardstick"];
+    const double oursCpu = reporter.CpuTimes["FullRepaint"], flatCpu = reporter.CpuTimes["FlatCallYardstick"];
+    if (flat > 0 && flatCpu > 0)
+        std::printf("ratio full repaint / flat-call yardstick: %.3f real time, %.3f processor time\n", ours / flat,
+                    oursCpu / flatCpu);
+    benchmark::Shutdown();
+    return 0;
+}

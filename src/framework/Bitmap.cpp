@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/Graphics.h"
+#include "platform/Surface.h"
 
 namespace {
 int BitsOf(TPixelFormat f) {
@@ -102,10 +103,27 @@ void TBitmap::DrawPart(TCanvas& ACanvas, const TRect& R, const TRect& Source) {
     const bool keyed = Transparent();
     const uint32_t key = keyed ? ColorToRGB(TransparentColor()) : 0;
     const int w = R.Width(), h = R.Height(), sw = Source.Width(), sh = Source.Height();
+    // Only the destination pixels inside the canvas's clip are looked up (a wide banner shows a tenth).
+    const TRect clip = ACanvas.ClipRect();
+    const TPoint at{R.Left + ACanvas.Origin().X, R.Top + ACanvas.Origin().Y};
+    const int x0 = std::max(0, clip.Left - at.X), x1 = std::min(w, clip.Right - at.X);
+    const int y0 = std::max(0, clip.Top - at.Y), y1 = std::min(h, clip.Bottom - at.Y);
+    const int bits = BitsOf(FPixelFormat);
+    const bool inside = Source.Left >= 0 && Source.Top >= 0 && Source.Right <= FWidth && Source.Bottom <= FHeight;
+    if (!keyed && w == sw && h == sh && bits >= 24 && inside && ACanvas.Surface()) {
+        // An unscaled copy of true-colour rows (the banner, the gradient's bands): row to row.
+        const int bytes = bits / 8;
+        for (int y = y0; y < y1; ++y) {
+            const uint8_t* p = ScanLine(Source.Top + y) + static_cast<size_t>(Source.Left + x0) * bytes;
+            uint32_t* d = ACanvas.Surface()->Row(at.Y + y) + at.X;
+            for (int x = x0; x < x1; ++x, p += bytes) d[x] = 0xFF000000u | p[2] << 16 | p[1] << 8 | p[0];
+        }
+        return;
+    }
     // Nearest source pixel for each destination pixel, as a stretching blit in colour-on-colour mode.
-    for (int y = 0; y < h; ++y) {
+    for (int y = y0; y < y1; ++y) {
         const int sy = Source.Top + static_cast<int>(static_cast<int64_t>(y) * sh / h);
-        for (int x = 0; x < w; ++x) {
+        for (int x = x0; x < x1; ++x) {
             const int sx = Source.Left + static_cast<int>(static_cast<int64_t>(x) * sw / w);
             const uint32_t c = PixelColor(sx, sy);
             if (keyed && c == key) continue;

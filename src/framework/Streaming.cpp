@@ -1,5 +1,6 @@
 #include "framework/Streaming.h"
 
+#include <array>
 #include <cstring>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -63,8 +64,17 @@ json EncodeBase64Lines(const std::vector<uint8_t>& Bytes) {
     return lines;
 }
 
+// The value of each base-64 digit by character code, -1 for a character that is no digit.
+constexpr std::array<int8_t, 256> Base64Values = [] {
+    std::array<int8_t, 256> values{};
+    values.fill(-1);
+    for (int i = 0; i < 64; ++i) values[static_cast<uint8_t>(Base64Digits[i])] = static_cast<int8_t>(i);
+    return values;
+}();
+
 std::vector<uint8_t> DecodeBase64(const std::string& Text) {
     std::vector<uint8_t> bytes;
+    bytes.reserve(Text.size() / 4 * 3);
     uint32_t bits = 0;
     int count = 0;
     size_t pad = 0;
@@ -73,9 +83,9 @@ std::vector<uint8_t> DecodeBase64(const std::string& Text) {
             ++pad;
             continue;
         }
-        const char* p = c ? std::strchr(Base64Digits, c) : nullptr;
-        if (!p || pad) throw EReadError("Ung\xFC" "ltige Bin\xE4rdaten");
-        bits = (bits << 6) | static_cast<uint32_t>(p - Base64Digits);
+        const int value = Base64Values[static_cast<uint8_t>(c)];
+        if (value < 0 || pad) throw EReadError("Ung\xFC" "ltige Bin\xE4rdaten");
+        bits = (bits << 6) | static_cast<uint32_t>(value);
         if (++count == 4) {
             bytes.push_back(static_cast<uint8_t>(bits >> 16));
             bytes.push_back(static_cast<uint8_t>(bits >> 8));
@@ -278,7 +288,7 @@ void TReader::ReadValue(const TPropInfo& p, TPersistent& Instance, const json& V
         else if (Value.is_array())
             for (const auto& line : Value) {
                 if (!line.is_string()) Fail(Path, InvalidValue);
-                text += line.get<std::string>();
+                text += line.get_ref<const std::string&>();
             }
         else Fail(Path, InvalidValue);
         if (text.size() / 4 * 3 > kMaxBinarySize) Fail(Path, "Bin\xE4rdaten zu gro\xDF");

@@ -1,5 +1,6 @@
 #include "platform/CodePage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -90,6 +91,9 @@ std::string AnsiToUtf8(const std::string& Ansi) {
 }
 
 std::string Utf8ToAnsi(const std::string& Utf8) {
+    // Plain ASCII (most file names) is the same in both.
+    if (std::all_of(Utf8.begin(), Utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return Utf8;
     std::string out;
     out.reserve(Utf8.size());
     for (size_t i = 0; i < Utf8.size();) {

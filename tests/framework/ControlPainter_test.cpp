@@ -308,3 +308,49 @@ TEST(BitBtn, ADisabledButtonShowsTheSecondImageOfATwoImageGlyph) {
     ExpectPixels(*enabled, {{9, 8, kRed, "first image when enabled"}, {12, 8, kFace, "only one image wide"}});
     ExpectPixels(*disabled, {{9, 8, 0x808080, "second image when disabled"}, {8, 8, kFace, "key colour"}});
 }
+
+// A bitmap drawn at every kind of offset against the canvas's origin and clip: each surface pixel is
+// the nearest source pixel where the clip and the destination overlap, and untouched elsewhere.
+TEST(Bitmap, DrawWritesOnlyTheClippedPartOfTheDestination) {
+    struct TRow {
+        TPoint Origin;
+        TRect Clip, Dest; // clip in surface pixels, destination in canvas pixels
+        bool Keyed;
+        const char* What;
+    } rows[] = {
+        {{0, 0}, {0, 0, 20, 12}, {2, 3, 10, 9}, false, "inside the clip"},
+        {{0, 0}, {4, 5, 9, 8}, {2, 3, 10, 9}, false, "clipped on all four sides"},
+        {{5, 4}, {0, 0, 20, 12}, {-7, -6, 1, 0}, false, "starting above and left of the surface"},
+        {{3, 2}, {6, 4, 20, 12}, {10, 5, 18, 11}, false, "running past the right and bottom edges"},
+        {{1, 1}, {3, 2, 15, 10}, {0, 0, 16, 9}, false, "stretched, clipped"},
+        {{0, 0}, {3, 2, 15, 10}, {2, 3, 10, 9}, true, "transparent colour, clipped"},
+    };
+    constexpr uint32_t kUntouched = 0x123456;
+    for (const auto& row : rows) {
+        TBitmap bitmap;
+        FillBitmap(bitmap, 8, 6, Tile);
+        if (row.Keyed) bitmap.SetTransparent(true); // the bottom-left colour, Tile(0, 5)
+        auto surface = CreateSurface(20, 12);
+        TCanvas canvas(surface.get());
+        canvas.Brush.Color = static_cast<TColor>(kUntouched);
+        canvas.FillRect(TRect{0, 0, 20, 12});
+        canvas.SetOrigin(row.Origin);
+        canvas.SetClipRect(row.Clip);
+        canvas.StretchDraw(row.Dest, &bitmap);
+        const TRect d = row.Dest;
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const int cx = x - row.Origin.X, cy = y - row.Origin.Y; // canvas pixel
+                const bool shown = x >= row.Clip.Left && x < row.Clip.Right && y >= row.Clip.Top &&
+                                   y < row.Clip.Bottom && cx >= d.Left && cx < d.Right && cy >= d.Top &&
+                                   cy < d.Bottom;
+                uint32_t expected = kUntouched;
+                if (shown) {
+                    const uint32_t source = Tile((cx - d.Left) * 8 / d.Width(), (cy - d.Top) * 6 / d.Height());
+                    if (!row.Keyed || source != Tile(0, 5)) expected = source;
+                }
+                const uint32_t got = TCanvas(surface.get()).Pixel(x, y);
+                ASSERT_EQ(got, expected) << row.What << ": surface pixel " << x << ", " << y;
+            }
+    }
+}

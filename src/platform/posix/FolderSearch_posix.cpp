@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <memory>
+#include <string_view>
 
 #include "platform/CodePage.h"
 #include "platform/NativePaths.h"
@@ -19,12 +20,13 @@ struct TPosixSearch {
     std::string Folder; // native, ending in '/'
     std::string Mask;   // ANSI wildcard
     uint32_t Attributes{0};
+    std::string Path; // the entry being looked at, reused so that a sweep does not allocate per entry
     ~TPosixSearch() {
         if (Dir) ::closedir(Dir);
     }
 };
 
-uint32_t AttributesOf(const std::string& nativePath, const std::string& name) {
+uint32_t AttributesOf(const std::string& nativePath, std::string_view name) {
     struct stat st {};
     if (::stat(nativePath.c_str(), &st) != 0) return faSysFile; // a dangling link
     uint32_t a = 0;
@@ -62,11 +64,12 @@ public:
     bool FindNext(Handle Search, TSearchEntry& Entry) override {
         auto* search = static_cast<TPosixSearch*>(Search);
         while (const dirent* d = ::readdir(search->Dir)) {
-            const std::string name = Utf8ToAnsi(d->d_name);
+            std::string name = Utf8ToAnsi(d->d_name);
             if (!WildcardMatch(search->Mask, name)) continue;
-            const uint32_t attributes = AttributesOf(search->Folder + d->d_name, d->d_name);
+            search->Path.assign(search->Folder).append(d->d_name);
+            const uint32_t attributes = AttributesOf(search->Path, d->d_name);
             if (!MatchesAttributeMask(attributes, search->Attributes)) continue;
-            Entry.Name = name;
+            Entry.Name = std::move(name);
             Entry.Attributes = attributes;
             return true;
         }

@@ -170,11 +170,20 @@ bool FamilyAvailable(const std::string& Family) {
         if (!fallbacks.count(alias) && Installed(alias)) return true;
     return false;
 }
+
+// The answer for each family asked about: fontconfig's configuration is loaded once per process, and
+// a label asks again on every paint.
+bool FamilyAvailableCached(const std::string& Family) {
+    static std::map<std::string, bool> answers;
+    const auto known = answers.find(Family);
+    if (known != answers.end()) return known->second;
+    return answers[Family] = FamilyAvailable(Family);
+}
 } // namespace
 
 GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family) {
     *Family = nullptr;
-    if (Name && !FamilyAvailable(Utf16ToUtf8(std::u16string_view(Name)))) return FontFamilyNotFound;
+    if (Name && !FamilyAvailableCached(Utf16ToUtf8(std::u16string_view(Name)))) return FontFamilyNotFound;
     return GdipCreateFontFamilyFromName(Name, nullptr, Family);
 }
 

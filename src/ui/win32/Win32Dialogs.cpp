@@ -20,6 +20,18 @@ void CALLBACK TimerProc(HWND, UINT, UINT_PTR Id, DWORD) {
     tick();
 }
 
+// The open-file dialog's library is loaded when the dialog is first shown, not at start: comdlg32
+// brings in the print spooler, and under Wine the whole printing stack behind it (some 4 MB).
+BOOL OpenFileName(OPENFILENAMEA& Ofn) {
+    using TGetOpenFileName = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    static const auto getOpenFileName = [] {
+        HMODULE library = LoadLibraryA("comdlg32.dll");
+        FARPROC proc = library ? GetProcAddress(library, "GetOpenFileNameA") : nullptr;
+        return reinterpret_cast<TGetOpenFileName>(reinterpret_cast<void*>(proc));
+    }();
+    return getOpenFileName && getOpenFileName(&Ofn);
+}
+
 // "description|pattern|..." becomes the dialog's list of NUL-separated pairs, ended by two NULs.
 std::vector<char> FilterList(const std::string& Filter) {
     std::vector<char> list(Filter.begin(), Filter.end());
@@ -54,7 +66,7 @@ bool TWin32Dialogs::OpenFileDialog(const TOpenFileRequest& Request, std::string&
     ofn.lpstrTitle = Request.Title.empty() ? nullptr : Request.Title.c_str();
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
     if (Request.RestoreCurrentFolder) ofn.Flags |= OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&ofn)) return false;
+    if (!OpenFileName(ofn)) return false;
     FileName = name.data();
     return true;
 }
