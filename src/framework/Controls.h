@@ -90,6 +90,8 @@ public:
     TPopupMenu* PopupMenu() const { return nullptr; }
 
     virtual bool IsWindowed() const { return false; }
+    // The control's paint covers its whole rectangle, so its parent does not paint its own face below it.
+    bool Opaque() const { return FOpaque; }
     // Asks for a repaint of this control later: the nearest InvalidateSink up the parent chain hears
     // of it, or else the nearest up the owner chain (a control its form made but has not placed yet).
     virtual void Invalidate();
@@ -109,6 +111,9 @@ public:
     TNotifyEvent OnMouseMove, OnMouseUp, OnMouseDown, OnResize, OnContextPopup, OnDblClick, OnDragDrop,
         OnDragOver, OnEndDock, OnEndDrag, OnStartDock, OnStartDrag;
 
+protected:
+    void SetOpaque(bool Value) { FOpaque = Value; }
+
 private:
     void FontEdited();
     void CopyParentFont();
@@ -121,6 +126,7 @@ private:
     TAlign FAlign{alNone};
     bool FVisible{true};
     bool FEnabled{true};
+    bool FOpaque{false};
     std::string FCaption;
     TColor FColor{clBtnFace};
     TFont FFont;
