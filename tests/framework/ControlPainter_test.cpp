@@ -367,3 +367,20 @@ TEST(BitBtn, ADisabledButtonShowsTheSecondImageOfATwoImageGlyph) {
     ExpectPixels(*enabled, {{9, 8, kRed, "first image when enabled"}, {12, 8, kFace, "only one image wide"}});
     ExpectPixels(*disabled, {{9, 8, 0x808080, "second image when disabled"}, {8, 8, kFace, "key colour"}});
 }
+
+// The start button (Part 1.3: 465 x 89, bold caption "Velundo starten", 16 x 16 glyph, 4 pixels
+// apart): its caption takes 90 pixels in bold, as Win32 lays it out, so the pair starts at
+// (465 - (16 + 4 + 90)) / 2 = 177 and the glyph's top is (89 - 16) / 2 = 36.
+TEST(BitBtn, TheStartButtonsGlyphStandsWhereItsBoldCaptionPutsIt) {
+    auto form = MakeForm(465, 89);
+    auto* button = MakeBitBtn(form.get(), 1);
+    button->SetBounds(0, 0, 465, 89);
+    button->SetCaption("Velundo starten");
+    button->Font().SetStyle(FontStyle(fsBold));
+    FillBitmap(button->Glyph(), 16, 16, [](int x, int y) -> uint32_t { return x == 0 && y == 15 ? 0xFF00FF : 0x0000FF; });
+    auto s = Paint(*form);
+    ExpectPixels(*s, {{176, 36, kFace, "left of the glyph"},
+                      {177, 36, kRed, "glyph's top-left pixel"},
+                      {192, 51, kRed, "glyph's bottom-right pixel"},
+                      {193, 51, kFace, "right of the glyph"}});
+}
