@@ -53,6 +53,36 @@ void FlatCallYardstick(benchmark::State& State) {
         benchmark::DoNotOptimize(window.Pixels.data());
     }
 }
+// The form's face in one repaint of the main window, with the opaque flag of its windowless children
+// ignored (the whole client area) and honoured (the parts the painter paints); face_pixels counts the
+// pixels painted.
+void FormFace(benchmark::State& State, bool HonourOpaque) {
+    auto session = CreateHeadlessSession();
+    TApplication application(session->Backend(), NativePlatform().Program->ProgramPath());
+    Application = &application;
+    {
+        TProgramUnits units(NativePlatform(), true); // as FullRepaint: GDI+ stays up between runs
+        auto* form = new TMainForm(&application, NativePlatform());
+        auto surface = CreateSurface(form->Width(), form->Height());
+        const TRect client{0, 0, form->Width(), form->Height()};
+        const std::vector<TRect> parts = HonourOpaque ? FaceParts(*form, TPoint{0, 0}, client) : std::vector{client};
+        int64_t pixels = 0;
+        for (const TRect& part : parts) pixels += int64_t{part.Width()} * part.Height();
+        for (auto _ : State) {
+            for (const TRect& part : parts) {
+                TCanvas canvas(surface.get());
+                canvas.SetClipRect(part);
+                form->PaintWindow(canvas);
+            }
+            benchmark::DoNotOptimize(surface->Bits);
+        }
+        State.counters["face_pixels"] = static_cast<double>(pixels);
+        application.DestroyComponents();
+    }
+    Application = nullptr;
+}
+BENCHMARK_CAPTURE(FormFace, OpaqueFlagIgnored, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FormFace, OpaqueFlagHonoured, true)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {

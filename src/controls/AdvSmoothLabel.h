@@ -47,7 +47,12 @@ struct TAdvSmoothLabelDefaults {
     static constexpr bool WordWrap = false;
     static constexpr TTextRenderingHint TextRendering = tAntiAlias;
     static constexpr TAlign Align = alNone;
+    static constexpr TAnchors Anchors = AnchorSet({akLeft, akTop});
+    static constexpr TCursor DragCursor = crDrag;
+    static constexpr TDragKind DragKind = dkDrag;
+    static constexpr TDragMode DragMode = dmManual;
     static constexpr bool Visible = true;
+    static constexpr bool ShowHint = false;
 };
 
 // One text of the label. Every change notifies the owning label directly.

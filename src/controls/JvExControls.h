@@ -25,8 +25,6 @@ public:
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor Value) { FHintColor = Value; }
     bool MouseOver() const { return FMouseOver; }
-    // The paint covers the whole rectangle: the parent need not erase below the control.
-    bool Opaque() const { return FOpaque; }
 
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
@@ -43,13 +41,9 @@ public:
     // clNone: the application's colour; clDefault: the colour the parent chooses; else the own one.
     void HintShow(THintInfo& Info) override;
 
-protected:
-    void SetOpaque(bool Value) { FOpaque = Value; }
-
 private:
     TColor FHintColor{clDefault};
     bool FMouseOver{false};
-    bool FOpaque{false};
 };
 
 // The layer between the base and the Jv controls; it adds nothing this program uses.

@@ -43,7 +43,11 @@ const TPublishedClass& GradientClass() {
          pub::Color("StartColor", &G::StartColor, &G::SetStartColor, D::StartColor),
          pub::Color("EndColor", &G::EndColor, &G::SetEndColor, D::EndColor),
          pub::Integer("Steps", &G::Steps, &G::SetSteps, D::Steps),
-         pub::Boolean("Visible", &G::Visible, &G::SetVisible, D::Visible)});
+         pub::Boolean("Enabled", &G::Enabled, &G::SetEnabled, D::Enabled),
+         pub::Boolean("Visible", &G::Visible, &G::SetVisible, D::Visible),
+         pub::Boolean("ShowHint", &G::ShowHint, &G::SetShowHint, D::ShowHint),
+         pub::Boolean("ParentShowHint", &G::ParentShowHint, &G::SetParentShowHint, D::ParentShowHint),
+         PopupMenuProp()});
     return cls;
 }
 } // namespace

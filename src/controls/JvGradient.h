@@ -18,7 +18,10 @@ struct TJvGradientDefaults {
     static constexpr TColor EndColor = clBlack;
     static constexpr uint16_t Steps = 100;
     static constexpr TAlign Align = alClient;
+    static constexpr bool Enabled = true;
     static constexpr bool Visible = true;
+    static constexpr bool ShowHint = false;
+    static constexpr bool ParentShowHint = true;
 };
 
 class TJvGradient : public TJvGraphicControl {

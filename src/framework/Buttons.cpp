@@ -23,7 +23,7 @@ void TBitBtn::PaintWindow(TCanvas& ACanvas) {
     const int imageWidth = FGlyph.Width() / FNumGlyphs;
     const int image = !Enabled() && FNumGlyphs >= 2 ? 1 : 0;
     const TBitBtnLayout layout = LayoutBitBtn(ClientRect(), TPoint{imageWidth, FGlyph.Height()},
-                                              EstimatedCaptionExtent(Caption()));
+                                              EstimatedCaptionExtent(Caption(), Font().HasStyle(fsBold)));
     const uint32_t key = FGlyph.PixelColor(0, FGlyph.Height() - 1);
     for (int y = 0; y < FGlyph.Height(); ++y)
         for (int x = 0; x < imageWidth; ++x) {

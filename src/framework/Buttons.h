@@ -27,9 +27,11 @@ struct TBitBtnLayout {
     TRect Glyph;
     TRect Caption;
 };
+// The pixels between a bitmap button's glyph and its caption, on every back end.
+constexpr int BitBtnSpacing = 4;
 // Glyph left of the caption with Spacing pixels between them, the pair centred in Client; without a
 // caption the glyph alone is centred.
-TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint CaptionSize, int Spacing = 4);
+TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint CaptionSize, int Spacing = BitBtnSpacing);
 // The extent the plain drawing reserves for a caption: it has no font engine, so it assumes the
 // average character cell of the 8-point sans (5 by 13 pixels, 6 wide in bold).
 TPoint EstimatedCaptionExtent(const std::string& Caption, bool Bold = false);

@@ -1,5 +1,7 @@
 #include "framework/ControlPainter.h"
 
+#include <vector>
+
 namespace {
 struct TPaintJob {
     TSurface& Surface;
@@ -14,6 +16,21 @@ TCanvas CanvasAt(TSurface& Surface, TPoint Origin, const TRect& Clip) {
     return canvas;
 }
 
+// The parts of Area outside Hole: the bands above and below it, and the pieces left and right of it.
+void Subtract(const TRect& Area, const TRect& Hole, std::vector<TRect>& Parts) {
+    const TRect cut = IntersectRect(Area, Hole);
+    if (cut.IsEmpty()) {
+        Parts.push_back(Area);
+        return;
+    }
+    const TRect pieces[] = {{Area.Left, Area.Top, Area.Right, cut.Top},
+                            {Area.Left, cut.Bottom, Area.Right, Area.Bottom},
+                            {Area.Left, cut.Top, cut.Left, cut.Bottom},
+                            {cut.Right, cut.Top, Area.Right, cut.Bottom}};
+    for (const TRect& piece : pieces)
+        if (!piece.IsEmpty()) Parts.push_back(piece);
+}
+
 TRect Placed(const TControl& Control, TPoint Origin) {
     return Bounds(Origin.X, Origin.Y, Control.Width(), Control.Height());
 }
@@ -21,9 +38,11 @@ TRect Placed(const TControl& Control, TPoint Origin) {
 void PaintWindowed(const TPaintJob& Job, TWinControl& Control, TPoint Origin, const TRect& ParentClip) {
     const TRect clip = IntersectRect(Placed(Control, Origin), ParentClip);
     if (clip.IsEmpty()) return;
-    TCanvas canvas = CanvasAt(Job.Surface, Origin, clip);
-    if (Job.IsNative && Job.IsNative(Control)) Control.TWinControl::PaintWindow(canvas);
-    else Control.PaintWindow(canvas);
+    for (const TRect& part : FaceParts(Control, Origin, clip)) {
+        TCanvas canvas = CanvasAt(Job.Surface, Origin, part);
+        if (Job.IsNative && Job.IsNative(Control)) Control.TWinControl::PaintWindow(canvas);
+        else Control.PaintWindow(canvas);
+    }
 
     auto childOrigin = [&](const TControl& c) { return TPoint{Origin.X + c.Left(), Origin.Y + c.Top()}; };
     for (int i = 0; i < Control.ControlCount(); ++i) {
@@ -41,6 +60,19 @@ void PaintWindowed(const TPaintJob& Job, TWinControl& Control, TPoint Origin, co
     }
 }
 } // namespace
+
+std::vector<TRect> FaceParts(const TWinControl& Control, TPoint Origin, const TRect& Clip) {
+    std::vector<TRect> parts{Clip};
+    for (int i = 0; i < Control.ControlCount(); ++i) {
+        const TControl* child = Control.Controls(i);
+        if (child->IsWindowed() || !child->Visible() || !child->Opaque()) continue;
+        const TRect hole = Bounds(Origin.X + child->Left(), Origin.Y + child->Top(), child->Width(), child->Height());
+        std::vector<TRect> rest;
+        for (const TRect& part : parts) Subtract(part, hole, rest);
+        parts.swap(rest);
+    }
+    return parts;
+}
 
 void PaintControlTree(TWinControl& Root, TSurface& Surface, const TNativeControlTest& IsNative) {
     const TPaintJob job{Surface, IsNative};

@@ -1,9 +1,10 @@
 #pragma once
 // Paints a tree of controls into a surface, the same way on every back end: each windowed control
-// paints its face, then its windowless children in creation order, then its windowed children in
+// paints its face (except below its visible opaque windowless children), then its windowless children in creation order, then its windowed children in
 // creation order, so windowed controls lie above windowless ones of the same parent. Every control is
 // clipped to its own bounds and its parent's visible part.
 #include <functional>
+#include <vector>
 
 #include "framework/Controls.h"
 #include "platform/Surface.h"
@@ -14,3 +15,7 @@ using TNativeControlTest = std::function<bool(const TWinControl&)>;
 
 // Paints Root's client area with Root's top-left corner at the surface's top-left corner.
 void PaintControlTree(TWinControl& Root, TSurface& Surface, const TNativeControlTest& IsNative = {});
+
+// Where Control's face shows when Control lies at Origin of the surface and is clipped to Clip: the
+// clip without its visible opaque windowless children, whose paint covers them anyway.
+std::vector<TRect> FaceParts(const TWinControl& Control, TPoint Origin, const TRect& Clip);

@@ -2,17 +2,35 @@
 // Controls: components with a parent, bounds and visibility. Windowed controls (TWinControl) hold
 // children and are realised by the UI back end; graphic controls (TGraphicControl) have no window and
 // paint on their parent's canvas, clipped to their own bounds and the parent's.
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "framework/Classes.h"
 #include "framework/Font.h"
 #include "framework/Graphics.h"
+#include "framework/SizeConstraints.h"
 
 class TWinControl;
 
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// alCustom places nothing: like alNone, the control keeps the bounds it is given.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+// Anchors are a set of TAnchorKind, held as a bit mask (bit n = ordinal n).
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = uint8_t;
+constexpr TAnchors AnchorSet(std::initializer_list<TAnchorKind> Kinds) {
+    TAnchors set = 0;
+    for (TAnchorKind k : Kinds) set = static_cast<TAnchors>(set | 1u << k);
+    return set;
+}
+enum TDragKind : uint8_t { dkDrag, dkDock };
+enum TDragMode : uint8_t { dmManual, dmAutomatic };
+using TCursor = int16_t;
+constexpr TCursor crDrag = -12;
+// A pop-up menu a control may name; the framework has none to show, so every control names none.
+class TPopupMenu;
 
 class TControl : public TComponent {
 public:
@@ -54,7 +72,26 @@ public:
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool Value);
 
+    // Settings a description stores and the framework keeps without acting on them yet: the
+    // launcher's window neither resizes, drags, docks, shows hints nor pops up menus.
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors Value) { FAnchors = Value; }
+    TSizeConstraints* Constraints() const { return &FConstraints; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind Value) { FDragKind = Value; }
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value) { FShowHint = Value; }
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool Value) { FParentShowHint = Value; }
+    TPopupMenu* PopupMenu() const { return nullptr; }
+
     virtual bool IsWindowed() const { return false; }
+    // The control's paint covers its whole rectangle, so its parent does not paint its own face below it.
+    bool Opaque() const { return FOpaque; }
     // Asks for a repaint of this control later: the nearest InvalidateSink up the parent chain hears
     // of it, or else the nearest up the owner chain (a control its form made but has not placed yet).
     virtual void Invalidate();
@@ -70,6 +107,12 @@ public:
 
     TNotifyEvent OnClick;
     virtual void Click();
+    // Bound from a description by handler name; the framework raises none of these yet.
+    TNotifyEvent OnMouseMove, OnMouseUp, OnMouseDown, OnResize, OnContextPopup, OnDblClick, OnDragDrop,
+        OnDragOver, OnEndDock, OnEndDrag, OnStartDock, OnStartDrag;
+
+protected:
+    void SetOpaque(bool Value) { FOpaque = Value; }
 
 private:
     void FontEdited();
@@ -83,11 +126,19 @@ private:
     TAlign FAlign{alNone};
     bool FVisible{true};
     bool FEnabled{true};
+    bool FOpaque{false};
     std::string FCaption;
     TColor FColor{clBtnFace};
     TFont FFont;
     bool FParentFont{true};
     bool FCopyingParentFont{false};
+    TAnchors FAnchors{AnchorSet({akLeft, akTop})};
+    mutable TSizeConstraints FConstraints;
+    TCursor FDragCursor{crDrag};
+    TDragKind FDragKind{dkDrag};
+    TDragMode FDragMode{dmManual};
+    bool FShowHint{false};
+    bool FParentShowHint{true};
 };
 
 // A control without a window of its own: it paints on its parent's canvas.

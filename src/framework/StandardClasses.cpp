@@ -119,8 +119,32 @@ const TPublishedClass& XPManifestClass() {
 } // namespace
 
 const TEnumInfo& AlignInfo() {
-    static const TEnumInfo info{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+    static const TEnumInfo info{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
     return info;
+}
+
+const TEnumInfo& AnchorKindInfo() {
+    static const TEnumInfo info{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
+    return info;
+}
+
+const TEnumInfo& DragKindInfo() {
+    static const TEnumInfo info{"TDragKind", {"dkDrag", "dkDock"}};
+    return info;
+}
+
+const TEnumInfo& DragModeInfo() {
+    static const TEnumInfo info{"TDragMode", {"dmManual", "dmAutomatic"}};
+    return info;
+}
+
+// Stored only where a limit is set; reading fills the control's own object.
+TPropInfo ConstraintsProp() { return pub::Object("Constraints", &C::Constraints); }
+
+// The framework has no pop-up menus: the reference is always none, written never, and a description
+// may name none (null).
+TPropInfo PopupMenuProp() {
+    return ObjectProp("PopupMenu", [](const TPersistent&) -> TPersistent* { return nullptr; });
 }
 
 const TPublishedClass& ControlClass() {

@@ -5,6 +5,13 @@
 #include "framework/TypInfo.h"
 
 const TEnumInfo& AlignInfo();
+const TEnumInfo& AnchorKindInfo();
+const TEnumInfo& DragKindInfo();
+const TEnumInfo& DragModeInfo();
+// A control's size limits, a sub-object written only where a limit is set.
+TPropInfo ConstraintsProp();
+// A control's pop-up menu reference.
+TPropInfo PopupMenuProp();
 // Left, Top, Width and Height, always stored.
 const TPublishedClass& ControlClass();
 // The control's font, written only while ParentFont is off.

@@ -276,8 +276,9 @@ void TReader::ReadValue(const TPropInfo& p, TPersistent& Instance, const json& V
         p.SetStr(Instance, Utf8ToAnsi(Value.get<std::string>()));
         return;
     case TPropKind::Object: {
-        if (!Value.is_object()) Fail(Path, InvalidValue);
         TPersistent* sub = p.GetObject(Instance);
+        if (Value.is_null() && !sub) return; // a reference that names nothing
+        if (!Value.is_object()) Fail(Path, InvalidValue);
         if (!sub) Fail(Path, InvalidValue);
         ReadProperties(*sub, Value, Path);
         return;

@@ -28,6 +28,7 @@ void StartGdiplus(bool Windows6OrLater) {
 void ShutdownGdiplus(bool RunningInLibrary, bool Windows6OrLater) {
     if (RunningInLibrary) return; // a library cannot know that its host is done with GDI+
     if (!Windows6OrLater && gOutput.NotificationUnhook) gOutput.NotificationUnhook(gHookToken);
+    PlatformSettleBeforeShutdown();
     GdiplusShutdown(gToken);
 }
 

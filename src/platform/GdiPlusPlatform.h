@@ -14,6 +14,8 @@ GpStatus PlatformLoadImage(TComStream* Stream, bool UseIcm, GpImage** Image);
 GpStatus PlatformCreateBitmap(TComStream* Stream, bool UseIcm, GpBitmap** Bitmap);
 // A family that is neither installed nor a configured alias gives FontFamilyNotFound.
 GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family);
+// Waits until GDI+ may be shut down: nothing of the system's own font machinery is still at work.
+void PlatformSettleBeforeShutdown();
 // GetVersionExA reports a major version of 6 or higher (always true where there is no Windows).
 bool IsWindows6OrLater();
 // The running module is a dynamic library rather than the executable.

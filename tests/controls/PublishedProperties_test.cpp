@@ -389,6 +389,64 @@ TEST_P(PublishedProperties, EverySettingSurvivesADescriptionAndAnAssign) {
     }
 }
 
+// Every property the Parts list beyond the classes' own, named in a description with a value other
+// than its default, loads and reads back; a name a class does not publish would fail with
+// "Eigenschaft ... existiert nicht". The framework keeps these values without acting on them.
+TEST(PublishedPropertiesInDescriptions, EveryListedFrameworkPropertyLoads) {
+    TWinControl parent(nullptr);
+    parent.SetBounds(0, 0, 100, 80);
+    TJvGradient gradient(nullptr);
+    gradient.SetParent(&parent);
+    ReadObjectText(gradient, R"({"Align": "alCustom", "Enabled": false, "ShowHint": true,
+                                 "ParentShowHint": false, "PopupMenu": null})");
+    gradient.SetBounds(5, 6, 30, 40);
+    parent.AlignControls();
+    EXPECT_EQ(gradient.Align(), alCustom);
+    EXPECT_EQ(gradient.BoundsRect(), Bounds(5, 6, 30, 40)) << "alCustom places nothing";
+    EXPECT_FALSE(gradient.Enabled());
+    EXPECT_TRUE(gradient.ShowHint());
+    EXPECT_FALSE(gradient.ParentShowHint());
+    EXPECT_EQ(gradient.PopupMenu(), nullptr);
+
+    const char* events[] = {"OnMouseMove", "OnMouseUp", "OnMouseDown", "OnResize", "OnClick",
+                            "OnContextPopup", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDock",
+                            "OnEndDrag", "OnStartDock", "OnStartDrag"};
+    nlohmann::ordered_json props = nlohmann::ordered_json::parse(
+        R"({"Anchors": ["akRight", "akBottom"], "Constraints": {"MaxHeight": 60, "MinWidth": 10},
+            "DragCursor": -13, "DragKind": "dkDock", "DragMode": "dmAutomatic", "ShowHint": true,
+            "PopupMenu": null})");
+    for (const char* e : events) props[e] = std::string("Label") + (e + 2);
+    const nlohmann::ordered_json text = {{"class", "TAdvSmoothLabel"}, {"name", "Label"}, {"properties", props}};
+    TAdvSmoothLabel label(nullptr);
+    std::vector<std::string> bound;
+    ReadComponentTextInto(label, text.dump(), [&](const std::string& Name) -> TNotifyEvent {
+        bound.push_back(Name);
+        return [](TObject*) {};
+    });
+    EXPECT_EQ(label.Anchors(), AnchorSet({akRight, akBottom}));
+    EXPECT_EQ(label.Constraints()->MaxHeight(), 60);
+    EXPECT_EQ(label.Constraints()->MinWidth(), 10);
+    EXPECT_EQ(label.Constraints()->MaxWidth(), 0);
+    EXPECT_EQ(label.DragCursor(), -13);
+    EXPECT_EQ(label.DragKind(), dkDock);
+    EXPECT_EQ(label.DragMode(), dmAutomatic);
+    EXPECT_TRUE(label.ShowHint());
+    ASSERT_EQ(bound.size(), std::size(events));
+    const TNotifyEvent TControl::*fields[] = {
+        &TControl::OnMouseMove, &TControl::OnMouseUp, &TControl::OnMouseDown, &TControl::OnResize,
+        &TControl::OnClick, &TControl::OnContextPopup, &TControl::OnDblClick, &TControl::OnDragDrop,
+        &TControl::OnDragOver, &TControl::OnEndDock, &TControl::OnEndDrag, &TControl::OnStartDock,
+        &TControl::OnStartDrag};
+    for (const auto field : fields) EXPECT_TRUE(label.*field);
+    // Written back as they were read, each event by its handler's name.
+    const auto written = nlohmann::ordered_json::parse(WriteComponentText(label))["properties"];
+    for (const auto& [name, value] : props.items())
+        if (!value.is_null()) {
+            EXPECT_EQ(written.value(name, nlohmann::ordered_json()), value) << name;
+        }
+    EXPECT_FALSE(written.contains("PopupMenu"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Controls, PublishedProperties, ::testing::ValuesIn(Suites),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 

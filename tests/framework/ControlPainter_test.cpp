@@ -33,6 +33,17 @@ private:
     int FOverdraw;
 };
 
+// A windowless control that paints nothing at all, opaque or not: what shows through it is whatever
+// its parent left there.
+class TBlank : public TGraphicControl {
+public:
+    TBlank(TWinControl* Parent, TRect R, bool IsOpaque) : TGraphicControl(Parent) {
+        SetParent(Parent);
+        SetBounds(R.Left, R.Top, R.Width(), R.Height());
+        SetOpaque(IsOpaque);
+    }
+};
+
 struct TPixelRow {
     int X, Y;
     uint32_t Rgb; // 0x00BBGGRR
@@ -150,6 +161,54 @@ TEST(ControlPainter, InvisibleControlsAreNotPainted) {
     panel->SetVisible(false);
     auto s = Paint(*form);
     ExpectPixels(*s, {{5, 5, kFace, "hidden swatch"}, {15, 15, kFace, "hidden panel"}});
+}
+
+// Each parent paints its face everywhere but below its own visible opaque windowless children: the
+// surface's earlier content (green) stays there and only there. Below the panel's opaque child the
+// form's face shows, which the panel's child does not spare.
+TEST(ControlPainter, NoFaceIsPaintedBelowVisibleOpaqueChildren) {
+    constexpr uint32_t kRed = 0x0000FF, kBlue = 0xFF0000, kBefore = 0x00FF00;
+    auto form = MakeForm(60, 40, clRed);
+    new TBlank(form.get(), TRect{5, 5, 25, 20}, true);
+    new TBlank(form.get(), TRect{30, 5, 50, 20}, false);
+    (new TBlank(form.get(), TRect{5, 25, 25, 35}, true))->SetVisible(false);
+    new TBlank(MakePanel(form.get(), TRect{30, 22, 58, 38}, clBlue), TRect{2, 2, 10, 10}, true);
+    auto surface = CreateSurface(60, 40);
+    TCanvas before(surface.get());
+    before.Brush.Color = static_cast<TColor>(kBefore);
+    before.FillRect(TRect{0, 0, 60, 40});
+    PaintControlTree(*form, *surface);
+    ExpectPixels(*surface, {{5, 5, kBefore, "opaque child, top left"},
+                            {24, 19, kBefore, "opaque child, bottom right"},
+                            {4, 5, kRed, "left of the opaque child"},
+                            {25, 19, kRed, "right of it"},
+                            {5, 4, kRed, "above it"},
+                            {24, 20, kRed, "below it"},
+                            {35, 10, kRed, "below a child that is not opaque"},
+                            {10, 30, kRed, "below a hidden opaque child"},
+                            {32, 24, kRed, "opaque child of the panel"},
+                            {31, 23, kBlue, "the panel's face beside it"}});
+    int kept = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) kept += PixelAt(*surface, x, y) == kBefore;
+    EXPECT_EQ(kept, 20 * 15) << "pixels the faces left alone";
+}
+
+// Overlapping and protruding opaque children: the face's parts cover the clip without them exactly
+// once (areas counted by hand: 30 x 20 = 600, less the union 10 x 10 + 10 x 10 - 5 x 5 = 175, less the
+// 5 x 4 piece of the child that reaches over the bottom edge).
+TEST(ControlPainter, FacePartsCoverTheClipOutsideOpaqueChildrenOnce) {
+    auto form = MakeForm(30, 20);
+    new TBlank(form.get(), TRect{2, 2, 12, 12}, true);
+    new TBlank(form.get(), TRect{7, 7, 17, 17}, true);
+    new TBlank(form.get(), TRect{20, 16, 25, 30}, true);
+    const std::vector<TRect> parts = FaceParts(*form, TPoint{0, 0}, TRect{0, 0, 30, 20});
+    int area = 0;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        area += parts[i].Width() * parts[i].Height();
+        for (size_t j = 0; j < i; ++j) EXPECT_TRUE(IntersectRect(parts[i], parts[j]).IsEmpty()) << i << " and " << j;
+    }
+    EXPECT_EQ(area, 600 - 175 - 20);
 }
 
 TEST(ControlPainter, NativeControlsGetOnlyTheirBackgroundColour) {
@@ -353,4 +412,21 @@ TEST(Bitmap, DrawWritesOnlyTheClippedPartOfTheDestination) {
                 ASSERT_EQ(got, expected) << row.What << ": surface pixel " << x << ", " << y;
             }
     }
+}
+
+// The start button (Part 1.3: 465 x 89, bold caption "Velundo starten", 16 x 16 glyph, 4 pixels
+// apart): its caption takes 90 pixels in bold, as Win32 lays it out, so the pair starts at
+// (465 - (16 + 4 + 90)) / 2 = 177 and the glyph's top is (89 - 16) / 2 = 36.
+TEST(BitBtn, TheStartButtonsGlyphStandsWhereItsBoldCaptionPutsIt) {
+    auto form = MakeForm(465, 89);
+    auto* button = MakeBitBtn(form.get(), 1);
+    button->SetBounds(0, 0, 465, 89);
+    button->SetCaption("Velundo starten");
+    button->Font().SetStyle(FontStyle(fsBold));
+    FillBitmap(button->Glyph(), 16, 16, [](int x, int y) -> uint32_t { return x == 0 && y == 15 ? 0xFF00FF : 0x0000FF; });
+    auto s = Paint(*form);
+    ExpectPixels(*s, {{176, 36, kFace, "left of the glyph"},
+                      {177, 36, kRed, "glyph's top-left pixel"},
+                      {192, 51, kRed, "glyph's bottom-right pixel"},
+                      {193, 51, kFace, "right of the glyph"}});
 }

@@ -427,3 +427,70 @@ TEST_F(GtkMainWindowTest, AtTheDesktopsTextScalingTheWindowIsScaledAndTheTextsFi
     pango_font_description_free(font);
     g_object_set(settings, "gtk-xft-dpi", before, nullptr);
 }
+
+namespace {
+GtkWidget* FindImage(GtkWidget* Widget) {
+    if (GTK_IS_IMAGE(Widget)) return Widget;
+    if (!GTK_IS_CONTAINER(Widget)) return nullptr;
+    GtkWidget* found = nullptr;
+    GList* children = gtk_container_get_children(GTK_CONTAINER(Widget));
+    for (GList* l = children; l && !found; l = l->next) found = FindImage(GTK_WIDGET(l->data));
+    g_list_free(children);
+    return found;
+}
+
+// The window's pixel (x, y) of a screenshot, as 0xRRGGBB.
+uint32_t ShotPixel(GdkPixbuf* Shot, int X, int Y) {
+    const guchar* p = gdk_pixbuf_get_pixels(Shot) + Y * gdk_pixbuf_get_rowstride(Shot) + X * gdk_pixbuf_get_n_channels(Shot);
+    return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+}
+} // namespace
+
+// Part 1.3: 4 pixels between glyph and caption. GTK lays the pair out; a screenshot of the shown
+// window shows where the glyph's pixels (pure red here) end and the caption's ink (dark) begins.
+TEST_F(GtkMainWindowTest, GlyphAndCaptionAreFourPixelsApart) {
+    Window.reset();
+    for (TBitBtn* button : {PathButton, StartButton}) {
+        button->Glyph().SetPixelFormat(pf24bit);
+        button->Glyph().SetSize(16, 16);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                uint8_t* p = button->Glyph().ScanLine(y) + x * 3;
+                const bool key = x == 0 && y == 15;
+                p[0] = key ? 255 : 0, p[1] = 0, p[2] = 255;
+            }
+    }
+    Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
+    Show();
+    const std::vector<GtkWidget*> c = Children();
+    for (GtkWidget* button : {c[3], c[4]}) {
+        GtkWidget* image = FindImage(button);
+        GtkWidget* label = FindLabel(button);
+        ASSERT_TRUE(image && label);
+        GtkAllocation i, l;
+        gtk_widget_get_allocation(image, &i);
+        gtk_widget_get_allocation(label, &l);
+        EXPECT_EQ(l.x - (i.x + i.width), 4) << gtk_button_get_label(GTK_BUTTON(button));
+    }
+    // The start button in a screenshot, once drawn: the last column with glyph pixels and the first
+    // column right of it with caption ink.
+    GtkAllocation b;
+    gtk_widget_get_allocation(c[4], &b);
+    int glyphRight = -1, inkLeft = -1;
+    auto measure = [&] {
+        glyphRight = inkLeft = -1;
+        GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(GTK_WIDGET(Window->Window())), 0, 0, 506, 294);
+        if (!shot) return false;
+        for (int x = b.x; x < b.x + b.width; ++x)
+            for (int y = b.y + 2; y < b.y + b.height - 2; ++y) {
+                const uint32_t p = ShotPixel(shot, x, y);
+                const int sum = static_cast<int>((p >> 16) + (p >> 8 & 0xFF) + (p & 0xFF));
+                if (p == 0xFF0000) glyphRight = x;
+                else if (glyphRight >= 0 && x > glyphRight && inkLeft < 0 && sum < 3 * 128) inkLeft = x;
+            }
+        g_object_unref(shot);
+        return glyphRight >= 0 && inkLeft >= 0;
+    };
+    ASSERT_TRUE(PumpUntil(measure)) << "no glyph or caption in the screenshot";
+    EXPECT_EQ(inkLeft - glyphRight - 1, 4) << "blank columns between the glyph and the caption's first letter";
+}

@@ -38,7 +38,8 @@ TDecoded ReadPng(const std::string& FileName) {
 
 std::string TempPng(const char* Name) { return (std::filesystem::temp_directory_path() / Name).string(); }
 
-// GDI+ encodes the pictures: up for the whole program, as in the programs that write them.
+// GDI+ encodes the pictures: up for the whole program and shut down at its end, as in the programs
+// that write them.
 struct TGdiplus : ::testing::Environment {
     void SetUp() override { InitializeGdiplus(); }
     void TearDown() override { FinalizeGdiplus(); }

@@ -3,11 +3,17 @@
 // family name it does not know with a fallback family; fontconfig tells the two apart.
 #include <fontconfig/fontconfig.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "platform/CodePage.h"
 #include "platform/ComStream.h"
@@ -185,6 +191,41 @@ GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family) {
     *Family = nullptr;
     if (Name && !FamilyAvailableCached(Utf16ToUtf8(std::u16string_view(Name)))) return FontFamilyNotFound;
     return GdipCreateFontFamilyFromName(Name, nullptr, Family);
+}
+
+// libgdiplus lays text out with Pango, which matches and sorts fonts for each new font request on
+// short-lived threads of its own; while they run they hold fontconfig caches. GdiplusShutdown ends
+// fontconfig (FcFini), which asserts that no cache is held any more, so a shut-down that follows the
+// last text too closely aborts the process. Pango offers no way to wait for those threads, so we wait
+// (boundedly) until none is left. GLib cannot give them their names ("[pango] FcFontSetSort" is longer
+// than a thread name may be), so they keep the program's name; threads GLib or GTK start for
+// themselves carry names of their own.
+namespace {
+std::string ThreadName(const std::string& Path) {
+    std::ifstream file(Path);
+    std::string name;
+    std::getline(file, name);
+    return name;
+}
+
+bool FontThreadsRunning() {
+    const std::string program = ThreadName("/proc/self/comm");
+    const std::string self = std::to_string(gettid());
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", error)) {
+        const std::string tid = task.path().filename().string();
+        if (tid == self || tid == std::to_string(getpid())) continue;
+        const std::string name = ThreadName(task.path().string() + "/comm");
+        if (name == program || name.rfind("[pango]", 0) == 0) return true;
+    }
+    return false;
+}
+} // namespace
+
+void PlatformSettleBeforeShutdown() {
+    using namespace std::chrono_literals;
+    const auto giveUp = std::chrono::steady_clock::now() + 5s;
+    while (FontThreadsRunning() && std::chrono::steady_clock::now() < giveUp) std::this_thread::sleep_for(1ms);
 }
 
 bool IsWindows6OrLater() { return true; }

@@ -28,6 +28,9 @@ GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family) {
     return GdipCreateFontFamilyFromName(Name, nullptr, Family);
 }
 
+// gdiplus.dll shuts its font machinery down itself.
+void PlatformSettleBeforeShutdown() {}
+
 bool IsWindows6OrLater() {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = 148;

@@ -15,6 +15,7 @@ namespace {
 const char* const kStyle = R"css(
 .velundo entry { min-height: 0; padding-top: 0; padding-bottom: 0; }
 .velundo button { min-height: 0; min-width: 0; padding: 0 2px; }
+button.velundo-glyph { -GtkButton-image-spacing: 4; }
 )css";
 
 void AddStyle(GtkStyleProvider* Provider) {
@@ -179,6 +180,8 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
     GtkWidget* button = gtk_button_new_with_label(text.c_str());
     if (kind == TNativeKind::GlyphButton) {
         auto* bitBtn = static_cast<TBitBtn*>(&Control);
+        // The style class gives glyph and caption their distance (kStyle) before GTK lays them out.
+        gtk_style_context_add_class(gtk_widget_get_style_context(button), "velundo-glyph");
         Native.GlyphIndex = GlyphIndexOf(*bitBtn);
         GdkPixbuf* pixbuf = GlyphPixbuf(bitBtn->Glyph(), bitBtn->NumGlyphs(), Native.GlyphIndex);
         Native.Image = gtk_image_new_from_pixbuf(pixbuf);
