@@ -2,11 +2,21 @@
 #include "framework/Scaling.h"
 #include "ui/UiSession.h"
 #include "ui/win32/Win32MainWindow.h"
+#include "platform/win32/SystemLibrary_win32.h"
 #include "platform/win32/WindowsApi.h"
+#include "ui/win32/Win32CommonControls.h"
+#include "ui/win32/Win32VisualStyle.h"
 
 namespace {
 class TWin32Session : public TUiSession {
 public:
+    // Before the first window or device context: the system's window code asks for uxtheme.dll by
+    // name, and must find the system's copy, never one planted in the program's folder.
+    TWin32Session() {
+        LoadLibrariesFromSystemFolderOnly();
+        VisualStyle();
+        CommonControls();
+    }
     IUiBackend& Backend() override { return FBackend; }
 
     void ShowMainForm(TForm& Form) override {

@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/win32/SystemLibrary_win32.h"
 #include "ui/win32/Win32Dialogs.h"
 
 namespace {
@@ -28,6 +29,14 @@ std::vector<char> FilterList(const std::string& Filter) {
     list.push_back('\0');
     list.push_back('\0');
     return list;
+}
+
+// comdlg32.dll is one of the system's known libraries, but not imported: it brings comctl32.dll, and
+// that asks for uxtheme.dll by name as it starts. Loaded here, after the session has narrowed the
+// search to the system folder, neither can come from the program's folder.
+bool RunOpenFileDialog(OPENFILENAMEA& Dialog) {
+    static const auto run = SystemFunction<decltype(&GetOpenFileNameA)>(LoadSystemLibrary(L"comdlg32.dll"), "GetOpenFileNameA");
+    return run && run(&Dialog);
 }
 } // namespace
 
@@ -54,7 +63,7 @@ bool TWin32Dialogs::OpenFileDialog(const TOpenFileRequest& Request, std::string&
     ofn.lpstrTitle = Request.Title.empty() ? nullptr : Request.Title.c_str();
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
     if (Request.RestoreCurrentFolder) ofn.Flags |= OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&ofn)) return false;
+    if (!RunOpenFileDialog(ofn)) return false;
     FileName = name.data();
     return true;
 }

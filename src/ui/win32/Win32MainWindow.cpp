@@ -8,9 +8,9 @@
 #include "framework/StdCtrls.h"
 #include "framework/WindowedControls.h"
 #include "platform/win32/WindowsApi.h"
+#include "ui/win32/Win32CommonControls.h"
+#include "ui/win32/Win32VisualStyle.h"
 
-#include <commctrl.h>
-#include <uxtheme.h>
 #include <vssym32.h>
 
 namespace {
@@ -38,7 +38,7 @@ void RegisterClasses(WNDPROC FormProc, WNDPROC PanelProc) {
     if (registered) return;
     registered = true;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (CommonControls().Init) CommonControls().Init(&controls);
     WNDCLASSEXA form{};
     form.cbSize = sizeof form;
     form.lpfnWndProc = FormProc;
@@ -120,7 +120,7 @@ TWin32MainWindow::~TWin32MainWindow() {
     }
     for (TNative& n : FNatives) {
         if (n.Font) DeleteObject(n.Font);
-        if (n.Glyphs) ImageList_Destroy(n.Glyphs);
+        if (n.Glyphs) CommonControls().DestroyImages(n.Glyphs);
     }
     if (FFormFont) DeleteObject(FFormFont);
 }
@@ -176,15 +176,17 @@ void TWin32MainWindow::CreateNative(TWinControl& Control, TPoint Origin) {
 // The glyph's images: the normal one, and the disabled one (the second image when there is one);
 // the bottom-left pixel's colour is transparent.
 void TWin32MainWindow::SetGlyph(TNative& Native) {
+    const TWin32CommonControls& controls = CommonControls();
+    if (!controls.HasImages()) return;
     auto& button = static_cast<TBitBtn&>(*Native.Control);
     TBitmap& glyph = button.Glyph();
     const int count = std::max(1, button.NumGlyphs());
     const int width = glyph.Width() / count, height = glyph.Height();
-    Native.Glyphs = ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
+    Native.Glyphs = controls.CreateImages(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
     const COLORREF key = glyph.PixelColor(0, height - 1);
     for (int index : {0, count >= 2 ? 1 : 0}) {
         HBITMAP image = GlyphImage(glyph, count, index);
-        ImageList_AddMasked(Native.Glyphs, image, key);
+        controls.AddMasked(Native.Glyphs, image, key);
         DeleteObject(image);
     }
 }
@@ -198,12 +200,12 @@ void TWin32MainWindow::DrawBitButton(const DRAWITEMSTRUCT& Item) {
     RECT r = Item.rcItem;
     const bool disabled = Item.itemState & ODS_DISABLED, pressed = Item.itemState & ODS_SELECTED;
     const bool focused = Item.itemState & ODS_FOCUS;
-    if (HTHEME theme = OpenThemeData(Item.hwndItem, L"BUTTON")) {
+    const TWin32VisualStyle& style = VisualStyle();
+    if (HTHEME theme = style.Available() ? style.Open(Item.hwndItem, L"BUTTON") : nullptr) {
         const int state = disabled ? PBS_DISABLED : pressed ? PBS_PRESSED : focused ? PBS_DEFAULTED : PBS_NORMAL;
-        if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state))
-            DrawThemeParentBackground(Item.hwndItem, dc, &r);
-        DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
-        CloseThemeData(theme);
+        if (style.IsPartiallyTransparent(theme, BP_PUSHBUTTON, state)) style.DrawParentBackground(Item.hwndItem, dc, &r);
+        style.DrawBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
+        style.Close(theme);
     } else {
         DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     }
@@ -212,11 +214,12 @@ void TWin32MainWindow::DrawBitButton(const DRAWITEMSTRUCT& Item) {
     SIZE extent{0, 0};
     if (!caption.empty()) GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
     int glyphWidth = 0, glyphHeight = 0;
-    ImageList_GetIconSize(native->Glyphs, &glyphWidth, &glyphHeight);
+    if (native->Glyphs) CommonControls().ImageSize(native->Glyphs, &glyphWidth, &glyphHeight);
     const int shift = pressed ? 1 : 0;
     const TRect client{r.left + shift, r.top + shift, r.right + shift, r.bottom + shift};
     const TBitBtnLayout layout = LayoutBitBtn(client, TPoint{glyphWidth, glyphHeight}, TPoint{extent.cx, extent.cy});
-    ImageList_Draw(native->Glyphs, disabled ? 1 : 0, dc, layout.Glyph.Left, layout.Glyph.Top, ILD_NORMAL);
+    if (native->Glyphs)
+        CommonControls().DrawImage(native->Glyphs, disabled ? 1 : 0, dc, layout.Glyph.Left, layout.Glyph.Top, ILD_NORMAL);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     RECT text{layout.Caption.Left, layout.Caption.Top, layout.Caption.Right, layout.Caption.Bottom};
