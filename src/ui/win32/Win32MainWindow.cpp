@@ -280,17 +280,42 @@ void TWin32MainWindow::Invalidated() {
 void TWin32MainWindow::Show() {
     ShowWindow(FWindow, SW_SHOWNORMAL);
     UpdateWindow(FWindow);
+    FocusChild();
+}
+
+// The keyboard focus goes back to the control that had it when the window was last deactivated (by
+// a dialog, or another program), as a dialog box does it; the first time to the first tab stop.
+void TWin32MainWindow::FocusChild() {
+    if (FFocus && IsWindow(FFocus) && IsWindowEnabled(FFocus) && IsWindowVisible(FFocus)) {
+        SetFocus(FFocus);
+        return;
+    }
     for (const TNative& n : FNatives)
         if (n.Control->TabStop() && n.Control->Enabled()) {
             SetFocus(n.Window);
-            break;
+            return;
         }
+}
+
+// Enter presses the focused button. The dialog manager would send it to the default button instead,
+// and the window has none; a held key presses it once.
+bool TWin32MainWindow::PressFocusedButton(const MSG& Message) {
+    if (Message.message != WM_KEYDOWN || Message.wParam != VK_RETURN || (Message.lParam & (1 << 30))) return false;
+    TNative* native = NativeOfWindow(GetFocus());
+    if (!native || !IsWindowEnabled(native->Window)) return false;
+    const TNativeKind kind = KindOf(*native->Control);
+    if (kind != TNativeKind::GlyphButton && kind != TNativeKind::Button) return false;
+    TControl* control = native->Control;
+    FForm.Dispatch([control] { control->Click(); });
+    return true;
 }
 
 void TWin32MainWindow::Run() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (FWindow && IsDialogMessageA(FWindow, &message)) continue; // Tab moves between the tab stops
+        if (FWindow && PressFocusedButton(message)) continue;
+        // Tab moves between the tab stops, Space presses the focused button.
+        if (FWindow && IsDialogMessageA(FWindow, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -350,7 +375,11 @@ intptr_t TWin32MainWindow::HandleFormMessage(unsigned Message, uintptr_t WParam,
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(WParam) != WA_INACTIVE) FForm.Dispatch([this] { FForm.Activate(); });
+        else if (HWND focus = GetFocus(); focus && IsChild(FWindow, focus)) FFocus = focus;
         break;
+    case WM_SETFOCUS:
+        FocusChild();
+        return 0;
     case WM_CLOSE:
         FForm.Dispatch([this] { FForm.Close(); });
         if (FForm.Closed()) ShowWindow(FWindow, SW_HIDE); // destroyed with this object

@@ -15,6 +15,7 @@ struct HWND__;
 struct HFONT__;
 struct _IMAGELIST;
 struct tagDRAWITEMSTRUCT;
+struct tagMSG;
 
 class TWin32MainWindow {
 public:
@@ -50,6 +51,8 @@ private:
     TNative* NativeOfWindow(HWND__* Window);
     void Paint(HWND__* Window, TWinControl& Root, bool SkipNatives);
     void Invalidated();
+    bool PressFocusedButton(const tagMSG& Message);
+    void FocusChild();
 
     static intptr_t __stdcall FormProc(HWND__* Window, unsigned Message, uintptr_t WParam, intptr_t LParam);
     static intptr_t __stdcall PanelProc(HWND__* Window, unsigned Message, uintptr_t WParam, intptr_t LParam);
@@ -59,6 +62,7 @@ private:
     TWin32Dialogs& FBackend;
     HWND__* FWindow{nullptr};
     HFONT__* FFormFont{nullptr};
+    HWND__* FFocus{nullptr}; // the child that had the focus when the window was last deactivated
     std::vector<TNative> FNatives;
 };
 
