@@ -5,6 +5,7 @@
 #include "platform/win32/SystemLibrary_win32.h"
 #include "platform/win32/WindowsApi.h"
 #include "ui/win32/Win32CommonControls.h"
+#include "ui/win32/Win32Dpi.h"
 #include "ui/win32/Win32VisualStyle.h"
 
 namespace {
@@ -20,9 +21,8 @@ public:
     IUiBackend& Backend() override { return FBackend; }
 
     void ShowMainForm(TForm& Form) override {
-        HDC screen = GetDC(nullptr);
-        ScaleFormTo(Form, GetDeviceCaps(screen, LOGPIXELSY));
-        ReleaseDC(nullptr, screen);
+        // The window opens centred on the primary monitor, built at that monitor's resolution.
+        ScaleFormTo(Form, MonitorDpiAt(POINT{GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2}));
         FWindow = std::make_unique<TWin32MainWindow>(Form, FBackend);
         FWindow->Show();
     }

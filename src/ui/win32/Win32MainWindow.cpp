@@ -4,6 +4,7 @@
 
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
+#include "framework/Scaling.h"
 #include "framework/Panel.h"
 #include "framework/StdCtrls.h"
 #include "framework/WindowedControls.h"
@@ -272,6 +273,24 @@ void TWin32MainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
     }
 }
 
+// Another resolution (the window moved to another monitor, or the monitor's scale changed): the form
+// is scaled to it, bounds and fonts, the native controls follow with fonts made anew, and the window
+// takes the place the system suggests. The painted layers are drawn at the new size on the next paint.
+void TWin32MainWindow::ChangeDpi(int Dpi, const RECT& Suggested) {
+    ScaleFormTo(FForm, Dpi);
+    if (FFormFont) DeleteObject(FFormFont);
+    FFormFont = CreateFontOf(FForm.Font());
+    for (TNative& n : FNatives) {
+        if (n.Font) DeleteObject(n.Font);
+        n.Font = SameFont(n.Control->Font(), FForm.Font()) ? nullptr : CreateFontOf(n.Control->Font());
+        SendMessageA(n.Window, WM_SETFONT, reinterpret_cast<WPARAM>(n.Font ? n.Font : FFormFont), FALSE);
+    }
+    SyncAll();
+    SetWindowPos(FWindow, nullptr, Suggested.left, Suggested.top, Suggested.right - Suggested.left,
+                 Suggested.bottom - Suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(FWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void TWin32MainWindow::Invalidated() {
     SyncAll();
     RedrawWindow(FWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -363,6 +382,9 @@ intptr_t TWin32MainWindow::HandleFormMessage(unsigned Message, uintptr_t WParam,
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<intptr_t>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(WParam), *reinterpret_cast<const RECT*>(LParam));
+        return 0;
     case WM_DRAWITEM:
         DrawBitButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(LParam));
         return TRUE;

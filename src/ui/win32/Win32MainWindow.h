@@ -16,6 +16,7 @@ struct HFONT__;
 struct _IMAGELIST;
 struct tagDRAWITEMSTRUCT;
 struct tagMSG;
+struct tagRECT;
 
 class TWin32MainWindow {
 public:
@@ -25,6 +26,9 @@ public:
     TWin32MainWindow& operator=(const TWin32MainWindow&) = delete;
 
     HWND__* Handle() const { return FWindow; }
+    // Scales the window to Dpi dots per inch and moves it to Suggested (screen coordinates), as
+    // WM_DPICHANGED asks.
+    void ChangeDpi(int Dpi, const tagRECT& Suggested);
     // Shows the window centred on the screen (or where the form says), the focus on the first tab stop.
     void Show();
     // Runs the message loop until the application terminates.
