@@ -1,19 +1,22 @@
 // Renders the launcher's main window without a desktop, as the headless back end draws it (the
 // painted controls exactly, the standard controls plainly), and writes it as a PNG file; or lists
 // where its controls lie, so that scripts driving the real window take the rectangles from the
-// window description instead of writing them down again.
+// window description instead of writing them down again. With DPI, the window is scaled from its
+// stored 96 dots per inch to that resolution, as a window on such a screen is.
 //
-//   velundo_render_window [--desktop-colours] OUTPUT.png
-//   velundo_render_window [--desktop-colours] --layout   (one line a control: name left top width
-//                                      height, in client coordinates of the window)
+//   velundo_render_window [--desktop-colours] OUTPUT.png [DPI]
+//   velundo_render_window [--desktop-colours] --layout [DPI]   (one line a control: name left top
+//                                      width height, in client coordinates of the window)
 // With --desktop-colours the system colours are the desktop's (GTK: the running theme's), as the
 // real window shows them.
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
 
 #include "app/ProgramUnits.h"
 #include "app/fArbeitsplatz.h"
+#include "framework/Scaling.h"
 #include "ui/headless/ClientAreaRender.h"
 #include "ui/UiSession.h"
 #include "ui/headless/HeadlessSession.h"
@@ -32,13 +35,16 @@ void ListLayout(const TWinControl& Parent, int Left, int Top) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool desktopColours = argc == 3 && std::string(argv[1]) == "--desktop-colours";
-    if (argc != 2 && !desktopColours) {
-        std::cerr << "usage: velundo_render_window [--desktop-colours] OUTPUT.png | --layout\n";
+    int first = 1;
+    const bool desktopColours = argc > 1 && std::string(argv[1]) == "--desktop-colours";
+    if (desktopColours) ++first;
+    const int dpi = argc == first + 2 ? std::atoi(argv[first + 1]) : 96;
+    if (argc < first + 1 || argc > first + 2 || dpi <= 0) {
+        std::cerr << "usage: velundo_render_window [--desktop-colours] OUTPUT.png|--layout [DPI]\n";
         return 2;
     }
     if (desktopColours) UseDesktopColours();
-    const char* output = argv[argc - 1];
+    const char* output = argv[first];
     auto session = CreateHeadlessSession();
     TApplication application(session->Backend(), NativePlatform().Program->ProgramPath());
     Application = &application;
@@ -47,6 +53,7 @@ int main(int argc, char** argv) {
         TProgramUnits units(NativePlatform());
         auto* form = new TMainForm(&application, NativePlatform());
         form->DoCreate();
+        ScaleFormTo(*form, dpi);
         if (std::string_view(output) == "--layout")
             ListLayout(*form, 0, 0);
         else

@@ -7,13 +7,21 @@ velundo_wine_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export WINEPREFIX=$velundo_wine_root/build/wineprefix
 export WINEDEBUG=${WINEDEBUG:--all}
 
+# Wine links the prefix's Desktop, Documents, ... to the user's own home folder; the tests put and
+# sweep shortcut files on that desktop, so each becomes a folder of the prefix's own.
+velundo_wine_home_links() { find "$WINEPREFIX/drive_c/users" -mindepth 2 -maxdepth 2 -type l 2>/dev/null; }
+velundo_wine_unlink_home() {
+  local link
+  while IFS= read -r link; do rm -f "$link" && mkdir -p "$link"; done < <(velundo_wine_home_links)
+}
+
 # Creates the prefix when it is missing and maps the label's caption font Arial, which a fresh
 # prefix lacks, to its metric twin Liberation Sans, as a Windows font substitution would. Two
 # callers at once (ctest -j) take turns.
 velundo_wine_prefix_ready() {
   local key='HKCU\Software\Wine\Fonts\Replacements'
   [ -f "$WINEPREFIX/system.reg" ] && grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null &&
-    return 0
+    [ -z "$(velundo_wine_home_links)" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
@@ -26,6 +34,7 @@ velundo_wine_prefix_ready() {
     fi
     # The registry reaches its files when the server ends (a few seconds after its last client).
     timeout 60 wineserver -w 2>/dev/null || true
+    velundo_wine_unlink_home
   ) 9>"$WINEPREFIX.lock"
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: could not create $WINEPREFIX" >&2; return 1; }
 }

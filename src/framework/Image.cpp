@@ -23,15 +23,25 @@ void TImage::SetCenter(bool Value) {
     Invalidate();
 }
 
+void TImage::ScalePicture(int M, int D) {
+    if (M <= 0 || D <= 0 || M == D) return;
+    FPicturePixelsPerInch = MulDiv(FPicturePixelsPerInch, M, D);
+    Invalidate();
+}
+
+TPoint TImage::ShownSize() const {
+    return TPoint{MulDiv(FPicture.Width(), FPicturePixelsPerInch, 96), MulDiv(FPicture.Height(), FPicturePixelsPerInch, 96)};
+}
+
 void TImage::PictureChanged() {
     // SetBounds lets an aligned image's parent put it back in place in the aligned directions.
-    if (FAutoSize && FPicture.Width() > 0 && FPicture.Height() > 0)
-        SetBounds(Left(), Top(), FPicture.Width(), FPicture.Height());
+    const TPoint size = ShownSize();
+    if (FAutoSize && size.X > 0 && size.Y > 0) SetBounds(Left(), Top(), size.X, size.Y);
     Invalidate();
 }
 
 TRect TImage::DestRect() const {
-    const int w = FPicture.Width(), h = FPicture.Height();
+    const auto [w, h] = ShownSize();
     if (FStretch) return ClientRect();
     if (FCenter) return Bounds((Width() - w) / 2, (Height() - h) / 2, w, h);
     return Bounds(0, 0, w, h);

@@ -16,6 +16,10 @@ public:
     void SetStretch(bool Value);
     bool Center() const { return FCenter; }
     void SetCenter(bool Value);
+    // The picture is artwork made for 96 dots per inch; a window scaled to another resolution shows it
+    // scaled by the same ratio, so it still fills what it filled (when not stretched anyway).
+    int PicturePixelsPerInch() const { return FPicturePixelsPerInch; }
+    void ScalePicture(int M, int D);
 
 protected:
     void Paint() override;
@@ -24,9 +28,12 @@ private:
     void PictureChanged();
     // Where the picture goes in the control's own coordinates.
     TRect DestRect() const;
+    // The picture's size as shown at the window's resolution.
+    TPoint ShownSize() const;
 
     TPicture FPicture;
     bool FAutoSize{false};
     bool FStretch{false};
     bool FCenter{false};
+    int FPicturePixelsPerInch{96};
 };

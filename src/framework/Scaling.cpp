@@ -1,5 +1,7 @@
 #include "framework/Scaling.h"
 
+#include "framework/Image.h"
+
 
 namespace {
 void ScaleFont(TControl& Control, int M, int D) {
@@ -12,6 +14,7 @@ void ScaleChildren(TWinControl& Parent, int M, int D) {
         TControl& c = *Parent.Controls(i);
         c.SetBounds(MulDiv(c.Left(), M, D), MulDiv(c.Top(), M, D), MulDiv(c.Width(), M, D), MulDiv(c.Height(), M, D));
         ScaleFont(c, M, D);
+        if (auto* image = dynamic_cast<TImage*>(&c)) image->ScalePicture(M, D);
         if (auto* w = dynamic_cast<TWinControl*>(&c)) ScaleChildren(*w, M, D);
     }
 }

@@ -2,6 +2,8 @@
 // libjpeg: what is visible where.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/fArbeitsplatz.h"
 #include "controls/AdvSmoothLabel.h"
 #include "controls/JvGradient.h"
@@ -149,6 +151,36 @@ TEST_F(MainWindow, At120DotsPerInchEveryPlaceSizeAndOwnFontGrowsByAQuarter) {
     EXPECT_EQ(form->Image1->BoundsRect(), Bounds(1, 1, 631, 69)) << "inside the panel's bevel";
     ScaleFormTo(*form, 120);
     EXPECT_EQ(form->ClientWidth(), 633) << "already at that resolution";
+}
+
+TEST_F(MainWindow, At192DotsPerInchTheBannerIsShownAtTwiceItsSizeAndStillFillsThePanel) {
+    auto* banner = dynamic_cast<TJPEGImage*>(form->Image1->Picture().Graphic());
+    ASSERT_NE(banner, nullptr);
+    ASSERT_NE(banner->Bitmap(), nullptr);
+    const TBitmap& bits = *banner->Bitmap();
+    ScaleFormTo(*form, 192);
+    surface = RenderClientArea(*form);
+    ASSERT_EQ(form->Image1->BoundsRect(), Bounds(1, 1, 1010, 112)) << "inside the panel's bevel";
+    // Banner pixel (c, r) covers client pixels 1 + 2c .. 2 + 2c across and down; smoothing may blend it
+    // with its neighbours, so each channel lies within theirs (tolerance 8).
+    const int tolerance = 8;
+    for (int c : {1, 100, 300, 420})
+        for (int r : {1, 27, 53}) {
+            const uint32_t shown = At(2 + 2 * c, 2 + 2 * r);
+            for (int shift : {16, 8, 0}) {
+                int low = 255, high = 0;
+                for (int dc = -1; dc <= 1; ++dc)
+                    for (int dr = -1; dr <= 1; ++dr) {
+                        const uint32_t bgr = bits.PixelColor(c + dc, r + dr);
+                        const uint32_t rgb = Rgb(GetRValue(bgr), GetGValue(bgr), GetBValue(bgr));
+                        low = std::min(low, int(rgb >> shift & 0xFF));
+                        high = std::max(high, int(rgb >> shift & 0xFF));
+                    }
+                const int value = shown >> shift & 0xFF;
+                EXPECT_TRUE(value >= low - tolerance && value <= high + tolerance)
+                    << "banner " << c << "," << r << " channel " << shift << ": " << value << " not in " << low << ".." << high;
+            }
+        }
 }
 
 TEST_F(MainWindow, TheStoredDescriptionRoundTrips) {

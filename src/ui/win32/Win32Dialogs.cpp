@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/win32/SystemLibrary_win32.h"
 #include "ui/win32/Win32Dialogs.h"
 
 namespace {
@@ -20,18 +21,6 @@ void CALLBACK TimerProc(HWND, UINT, UINT_PTR Id, DWORD) {
     tick();
 }
 
-// The open-file dialog's library is loaded when the dialog is first shown, not at start: comdlg32
-// brings in the print spooler, and under Wine the whole printing stack behind it (some 4 MB).
-BOOL OpenFileName(OPENFILENAMEA& Ofn) {
-    using TGetOpenFileName = BOOL(WINAPI*)(LPOPENFILENAMEA);
-    static const auto getOpenFileName = [] {
-        HMODULE library = LoadLibraryA("comdlg32.dll");
-        FARPROC proc = library ? GetProcAddress(library, "GetOpenFileNameA") : nullptr;
-        return reinterpret_cast<TGetOpenFileName>(reinterpret_cast<void*>(proc));
-    }();
-    return getOpenFileName && getOpenFileName(&Ofn);
-}
-
 // "description|pattern|..." becomes the dialog's list of NUL-separated pairs, ended by two NULs.
 std::vector<char> FilterList(const std::string& Filter) {
     std::vector<char> list(Filter.begin(), Filter.end());
@@ -40,6 +29,15 @@ std::vector<char> FilterList(const std::string& Filter) {
     list.push_back('\0');
     list.push_back('\0');
     return list;
+}
+
+// comdlg32.dll is one of the system's known libraries, but not imported: it brings comctl32.dll, and
+// that asks for uxtheme.dll by name as it starts. Loaded here, after the session has narrowed the
+// search to the system folder, neither can come from the program's folder; and only when the dialog
+// is first shown, since it also brings the print spooler (under Wine the whole printing stack).
+bool RunOpenFileDialog(OPENFILENAMEA& Dialog) {
+    static const auto run = SystemFunction<decltype(&GetOpenFileNameA)>(LoadSystemLibrary(L"comdlg32.dll"), "GetOpenFileNameA");
+    return run && run(&Dialog);
 }
 } // namespace
 
@@ -66,7 +64,7 @@ bool TWin32Dialogs::OpenFileDialog(const TOpenFileRequest& Request, std::string&
     ofn.lpstrTitle = Request.Title.empty() ? nullptr : Request.Title.c_str();
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
     if (Request.RestoreCurrentFolder) ofn.Flags |= OFN_NOCHANGEDIR;
-    if (!OpenFileName(ofn)) return false;
+    if (!RunOpenFileDialog(ofn)) return false;
     FileName = name.data();
     return true;
 }

@@ -4,13 +4,14 @@
 
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
+#include "framework/Scaling.h"
 #include "framework/Panel.h"
 #include "framework/StdCtrls.h"
 #include "framework/WindowedControls.h"
 #include "platform/win32/WindowsApi.h"
+#include "ui/win32/Win32CommonControls.h"
+#include "ui/win32/Win32VisualStyle.h"
 
-#include <commctrl.h>
-#include <uxtheme.h>
 #include <vssym32.h>
 
 namespace {
@@ -38,7 +39,7 @@ void RegisterClasses(WNDPROC FormProc, WNDPROC PanelProc) {
     if (registered) return;
     registered = true;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (CommonControls().Init) CommonControls().Init(&controls);
     WNDCLASSEXA form{};
     form.cbSize = sizeof form;
     form.lpfnWndProc = FormProc;
@@ -120,7 +121,7 @@ TWin32MainWindow::~TWin32MainWindow() {
     }
     for (TNative& n : FNatives) {
         if (n.Font) DeleteObject(n.Font);
-        if (n.Glyphs) ImageList_Destroy(n.Glyphs);
+        if (n.Glyphs) CommonControls().DestroyImages(n.Glyphs);
     }
     if (FFormFont) DeleteObject(FFormFont);
 }
@@ -176,15 +177,17 @@ void TWin32MainWindow::CreateNative(TWinControl& Control, TPoint Origin) {
 // The glyph's images: the normal one, and the disabled one (the second image when there is one);
 // the bottom-left pixel's colour is transparent.
 void TWin32MainWindow::SetGlyph(TNative& Native) {
+    const TWin32CommonControls& controls = CommonControls();
+    if (!controls.HasImages()) return;
     auto& button = static_cast<TBitBtn&>(*Native.Control);
     TBitmap& glyph = button.Glyph();
     const int count = std::max(1, button.NumGlyphs());
     const int width = glyph.Width() / count, height = glyph.Height();
-    Native.Glyphs = ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
+    Native.Glyphs = controls.CreateImages(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
     const COLORREF key = glyph.PixelColor(0, height - 1);
     for (int index : {0, count >= 2 ? 1 : 0}) {
         HBITMAP image = GlyphImage(glyph, count, index);
-        ImageList_AddMasked(Native.Glyphs, image, key);
+        controls.AddMasked(Native.Glyphs, image, key);
         DeleteObject(image);
     }
 }
@@ -198,12 +201,12 @@ void TWin32MainWindow::DrawBitButton(const DRAWITEMSTRUCT& Item) {
     RECT r = Item.rcItem;
     const bool disabled = Item.itemState & ODS_DISABLED, pressed = Item.itemState & ODS_SELECTED;
     const bool focused = Item.itemState & ODS_FOCUS;
-    if (HTHEME theme = OpenThemeData(Item.hwndItem, L"BUTTON")) {
+    const TWin32VisualStyle& style = VisualStyle();
+    if (HTHEME theme = style.Available() ? style.Open(Item.hwndItem, L"BUTTON") : nullptr) {
         const int state = disabled ? PBS_DISABLED : pressed ? PBS_PRESSED : focused ? PBS_DEFAULTED : PBS_NORMAL;
-        if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state))
-            DrawThemeParentBackground(Item.hwndItem, dc, &r);
-        DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
-        CloseThemeData(theme);
+        if (style.IsPartiallyTransparent(theme, BP_PUSHBUTTON, state)) style.DrawParentBackground(Item.hwndItem, dc, &r);
+        style.DrawBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
+        style.Close(theme);
     } else {
         DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     }
@@ -212,11 +215,12 @@ void TWin32MainWindow::DrawBitButton(const DRAWITEMSTRUCT& Item) {
     SIZE extent{0, 0};
     if (!caption.empty()) GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
     int glyphWidth = 0, glyphHeight = 0;
-    ImageList_GetIconSize(native->Glyphs, &glyphWidth, &glyphHeight);
+    if (native->Glyphs) CommonControls().ImageSize(native->Glyphs, &glyphWidth, &glyphHeight);
     const int shift = pressed ? 1 : 0;
     const TRect client{r.left + shift, r.top + shift, r.right + shift, r.bottom + shift};
     const TBitBtnLayout layout = LayoutBitBtn(client, TPoint{glyphWidth, glyphHeight}, TPoint{extent.cx, extent.cy});
-    ImageList_Draw(native->Glyphs, disabled ? 1 : 0, dc, layout.Glyph.Left, layout.Glyph.Top, ILD_NORMAL);
+    if (native->Glyphs)
+        CommonControls().DrawImage(native->Glyphs, disabled ? 1 : 0, dc, layout.Glyph.Left, layout.Glyph.Top, ILD_NORMAL);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     RECT text{layout.Caption.Left, layout.Caption.Top, layout.Caption.Right, layout.Caption.Bottom};
@@ -269,6 +273,24 @@ void TWin32MainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
     }
 }
 
+// Another resolution (the window moved to another monitor, or the monitor's scale changed): the form
+// is scaled to it, bounds and fonts, the native controls follow with fonts made anew, and the window
+// takes the place the system suggests. The painted layers are drawn at the new size on the next paint.
+void TWin32MainWindow::ChangeDpi(int Dpi, const RECT& Suggested) {
+    ScaleFormTo(FForm, Dpi);
+    if (FFormFont) DeleteObject(FFormFont);
+    FFormFont = CreateFontOf(FForm.Font());
+    for (TNative& n : FNatives) {
+        if (n.Font) DeleteObject(n.Font);
+        n.Font = SameFont(n.Control->Font(), FForm.Font()) ? nullptr : CreateFontOf(n.Control->Font());
+        SendMessageA(n.Window, WM_SETFONT, reinterpret_cast<WPARAM>(n.Font ? n.Font : FFormFont), FALSE);
+    }
+    SyncAll();
+    SetWindowPos(FWindow, nullptr, Suggested.left, Suggested.top, Suggested.right - Suggested.left,
+                 Suggested.bottom - Suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(FWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void TWin32MainWindow::Invalidated() {
     SyncAll();
     RedrawWindow(FWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -277,17 +299,42 @@ void TWin32MainWindow::Invalidated() {
 void TWin32MainWindow::Show() {
     ShowWindow(FWindow, SW_SHOWNORMAL);
     UpdateWindow(FWindow);
+    FocusChild();
+}
+
+// The keyboard focus goes back to the control that had it when the window was last deactivated (by
+// a dialog, or another program), as a dialog box does it; the first time to the first tab stop.
+void TWin32MainWindow::FocusChild() {
+    if (FFocus && IsWindow(FFocus) && IsWindowEnabled(FFocus) && IsWindowVisible(FFocus)) {
+        SetFocus(FFocus);
+        return;
+    }
     for (const TNative& n : FNatives)
         if (n.Control->TabStop() && n.Control->Enabled()) {
             SetFocus(n.Window);
-            break;
+            return;
         }
+}
+
+// Enter presses the focused button. The dialog manager would send it to the default button instead,
+// and the window has none; a held key presses it once.
+bool TWin32MainWindow::PressFocusedButton(const MSG& Message) {
+    if (Message.message != WM_KEYDOWN || Message.wParam != VK_RETURN || (Message.lParam & (1 << 30))) return false;
+    TNative* native = NativeOfWindow(GetFocus());
+    if (!native || !IsWindowEnabled(native->Window)) return false;
+    const TNativeKind kind = KindOf(*native->Control);
+    if (kind != TNativeKind::GlyphButton && kind != TNativeKind::Button) return false;
+    TControl* control = native->Control;
+    FForm.Dispatch([control] { control->Click(); });
+    return true;
 }
 
 void TWin32MainWindow::Run() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (FWindow && IsDialogMessageA(FWindow, &message)) continue; // Tab moves between the tab stops
+        if (FWindow && PressFocusedButton(message)) continue;
+        // Tab moves between the tab stops, Space presses the focused button.
+        if (FWindow && IsDialogMessageA(FWindow, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -335,6 +382,9 @@ intptr_t TWin32MainWindow::HandleFormMessage(unsigned Message, uintptr_t WParam,
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<intptr_t>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(WParam), *reinterpret_cast<const RECT*>(LParam));
+        return 0;
     case WM_DRAWITEM:
         DrawBitButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(LParam));
         return TRUE;
@@ -347,7 +397,11 @@ intptr_t TWin32MainWindow::HandleFormMessage(unsigned Message, uintptr_t WParam,
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(WParam) != WA_INACTIVE) FForm.Dispatch([this] { FForm.Activate(); });
+        else if (HWND focus = GetFocus(); focus && IsChild(FWindow, focus)) FFocus = focus;
         break;
+    case WM_SETFOCUS:
+        FocusChild();
+        return 0;
     case WM_CLOSE:
         FForm.Dispatch([this] { FForm.Close(); });
         if (FForm.Closed()) ShowWindow(FWindow, SW_HIDE); // destroyed with this object

@@ -15,6 +15,8 @@ struct HWND__;
 struct HFONT__;
 struct _IMAGELIST;
 struct tagDRAWITEMSTRUCT;
+struct tagMSG;
+struct tagRECT;
 
 class TWin32MainWindow {
 public:
@@ -24,6 +26,9 @@ public:
     TWin32MainWindow& operator=(const TWin32MainWindow&) = delete;
 
     HWND__* Handle() const { return FWindow; }
+    // Scales the window to Dpi dots per inch and moves it to Suggested (screen coordinates), as
+    // WM_DPICHANGED asks.
+    void ChangeDpi(int Dpi, const tagRECT& Suggested);
     // Shows the window centred on the screen (or where the form says), the focus on the first tab stop.
     void Show();
     // Runs the message loop until the application terminates.
@@ -50,6 +55,8 @@ private:
     TNative* NativeOfWindow(HWND__* Window);
     void Paint(HWND__* Window, TWinControl& Root, bool SkipNatives);
     void Invalidated();
+    bool PressFocusedButton(const tagMSG& Message);
+    void FocusChild();
 
     static intptr_t __stdcall FormProc(HWND__* Window, unsigned Message, uintptr_t WParam, intptr_t LParam);
     static intptr_t __stdcall PanelProc(HWND__* Window, unsigned Message, uintptr_t WParam, intptr_t LParam);
@@ -59,6 +66,7 @@ private:
     TWin32Dialogs& FBackend;
     HWND__* FWindow{nullptr};
     HFONT__* FFormFont{nullptr};
+    HWND__* FFocus{nullptr}; // the child that had the focus when the window was last deactivated
     std::vector<TNative> FNatives;
 };
 
