@@ -10,6 +10,9 @@ struct TWineEllipse {
     const char* Rows;
 };
 
+// Tall boxes three or four pixels wide, for which Wine now and then draws stray pixels.
+inline bool WineDrawsStrayPixels(const TWineEllipse& E) { return (E.Width == 3 || E.Width == 4) && E.Height >= 10; }
+
 inline const TWineEllipse WineEllipses[] = {
     {3, 40,
      "5:1-2 6:0-3 7:0-3 8:0-3 9:0-3 10:0-3 11:0-3 12:0-3 13:0-3 14:0-3 15:0-3 16:0-3 17:0-3 "

@@ -48,6 +48,8 @@ std::map<int, std::pair<int, int>> GdiRows(int W, int H) {
 } // namespace
 
 TEST(GdiEllipse, DrawsTheRecordedPixels) {
-    for (const TWineEllipse& e : WineEllipses)
+    for (const TWineEllipse& e : WineEllipses) {
+        if (WineDrawsStrayPixels(e)) continue; // not the same from run to run (CanvasEllipse_test.cpp)
         EXPECT_EQ(GdiRows(e.Width, e.Height), WineEllipseRows(e)) << e.Width << " x " << e.Height;
+    }
 }
