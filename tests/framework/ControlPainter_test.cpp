@@ -414,7 +414,7 @@ TEST(Bitmap, DrawWritesOnlyTheClippedPartOfTheDestination) {
     }
 }
 
-// The start button (Part 1.3: 465 x 89, bold caption "Velundo starten", 16 x 16 glyph, 4 pixels
+// The start button (465 x 89 in the main window, bold caption "Velundo starten", 16 x 16 glyph, 4 pixels
 // apart): its caption takes 90 pixels in bold, as Win32 lays it out, so the pair starts at
 // (465 - (16 + 4 + 90)) / 2 = 177 and the glyph's top is (89 - 16) / 2 = 36.
 TEST(BitBtn, TheStartButtonsGlyphStandsWhereItsBoldCaptionPutsIt) {

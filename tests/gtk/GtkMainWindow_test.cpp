@@ -446,7 +446,7 @@ uint32_t ShotPixel(GdkPixbuf* Shot, int X, int Y) {
 }
 } // namespace
 
-// Part 1.3: 4 pixels between glyph and caption. GTK lays the pair out; a screenshot of the shown
+// The main window puts 4 pixels between glyph and caption. GTK lays the pair out; a screenshot of the shown
 // window shows where the glyph's pixels (pure red here) end and the caption's ink (dark) begins.
 TEST_F(GtkMainWindowTest, GlyphAndCaptionAreFourPixelsApart) {
     Window.reset();

@@ -16,7 +16,7 @@ TEST(BitBtnCaption, TheHeadlessGlyphStandsWhereGdisCaptionWidthPutsIt) {
     struct Row {
         const char* Caption;
         bool Bold;
-        TRect Client; // Part 1.3
+        TRect Client; // as the main window lays it out
     };
     const Row rows[] = {{"Velundo starten", true, Bounds(0, 0, 465, 89)},
                         {"Pfad ausw\xE4hlen", false, Bounds(0, 0, 145, 25)}};

@@ -1,5 +1,5 @@
 // WM_DPICHANGED on a real window (under Wine and Xvfb): the launcher's layout at 96 dots per inch
-// (Part 1.3's numbers) is scaled to the new resolution, the window takes the rectangle the system
+// (the main window's 96-dpi numbers) is scaled to the new resolution, the window takes the rectangle the system
 // suggests, and no caption outgrows its control in the font made for the new resolution.
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST(Win32MainWindowDpi, ScalesTheLayoutToTheNewResolution) {
         RECT Start;        // the start button in the client area
         int FontHeight;    // the form's and the start button's font
     };
-    // Part 1.3's 96-dpi numbers times Dpi / 96, rounded half away from zero as Windows' MulDiv does.
+    // The main window's 96-dpi numbers times Dpi / 96, rounded half away from zero as Windows' MulDiv does.
     const Row rows[] = {
         {120, 633, 368, {20, 90, 20 + 581, 90 + 111}, -14},
         {144, 759, 441, {24, 108, 24 + 698, 108 + 134}, -17},
