@@ -16,6 +16,8 @@ GpStatus WINGDIPAPI GdipSetClipRect(GpGraphics* graphics, REAL x, REAL y, REAL w
                                     int32_t combineMode);
 }
 
+#include "startup/same_window_layers.h"
+
 class TFlatCallWindow {
 public:
     static constexpr int Width = 506, Height = 294;
@@ -52,15 +54,17 @@ public:
                                   reinterpret_cast<uint8_t*>(Pixels.data()), &bitmap);
         GpGraphics* g = nullptr;
         GdipGetImageGraphicsContext(reinterpret_cast<GpImage*>(bitmap), &g);
-        Fill(g, kFace, 0, 0, Width, Height);
-        Gradient(g, EndColor);
+        FillRect(g, kFace, 0, 0, Width, Height);
+        GdipSetClipRect(g, 0, 57, Width, Height - 57, 0);
+        ::Gradient(g, Width, Height, EndColor);
+        GdipResetClip(g);
         Banner(g);
         Button(g, 16, 72, 465, 89);
         Glyph(g, FStartGlyph, FStartKey, 16 + 465 / 2 - 50, 72 + 89 / 2 - 8);
-        Fill(g, kFace, 16, 176, 465, 97);
+        FillRect(g, kFace, 16, 176, 465, 97);
         Frame(g, 17, 183, 465, 90, kHighlight, kHighlight);
         Frame(g, 16, 182, 464, 90, kShadow, kShadow);
-        Fill(g, kFace, 32, 208, 409, 21);
+        FillRect(g, kFace, 32, 208, 409, 21);
         Frame(g, 32, 208, 409, 21, kShadow, kHighlight);
         Frame(g, 33, 209, 407, 19, kDarkShadow, kLight);
         Button(g, 32, 240, 145, 25);
@@ -87,23 +91,16 @@ private:
         return GdipLoadImageFromFile(wide.c_str(), &image) == Ok ? image : nullptr;
     }
 
-    static void Fill(GpGraphics* g, ARGB Color, REAL X, REAL Y, REAL W, REAL H) {
-        GpSolidFill* brush = nullptr;
-        GdipCreateSolidFill(Color, &brush);
-        GdipFillRectangle(g, reinterpret_cast<GpBrush*>(brush), X, Y, W, H);
-        GdipDeleteBrush(reinterpret_cast<GpBrush*>(brush));
-    }
-
     // A one-pixel frame: top and left in TopLeft, bottom and right in BottomRight.
     static void Frame(GpGraphics* g, int X, int Y, int W, int H, ARGB TopLeft, ARGB BottomRight) {
-        Fill(g, TopLeft, REAL(X), REAL(Y), REAL(W - 1), 1);
-        Fill(g, TopLeft, REAL(X), REAL(Y), 1, REAL(H - 1));
-        Fill(g, BottomRight, REAL(X + W - 1), REAL(Y), 1, REAL(H));
-        Fill(g, BottomRight, REAL(X), REAL(Y + H - 1), REAL(W), 1);
+        FillRect(g, TopLeft, REAL(X), REAL(Y), REAL(W - 1), 1);
+        FillRect(g, TopLeft, REAL(X), REAL(Y), 1, REAL(H - 1));
+        FillRect(g, BottomRight, REAL(X + W - 1), REAL(Y), 1, REAL(H));
+        FillRect(g, BottomRight, REAL(X), REAL(Y + H - 1), REAL(W), 1);
     }
 
     static void Button(GpGraphics* g, int X, int Y, int W, int H) {
-        Fill(g, kFace, REAL(X), REAL(Y), REAL(W), REAL(H));
+        FillRect(g, kFace, REAL(X), REAL(Y), REAL(W), REAL(H));
         Frame(g, X, Y, W, H, kHighlight, kDarkShadow);
         Frame(g, X + 1, Y + 1, W - 2, H - 2, kLight, kShadow);
     }
@@ -114,57 +111,14 @@ private:
                                   nullptr);
     }
 
-    // The 100 bands, 310 rows aligned to the bottom of the client area.
-    static void Gradient(GpGraphics* g, uint32_t EndColor) {
-        const int height = 310, top = Height - height, steps = 100;
-        const double start[3] = {239, 246, 253};
-        const double end[3] = {double(EndColor >> 16 & 0xFF), double(EndColor >> 8 & 0xFF), double(EndColor & 0xFF)};
-        const double h = double(height) / steps;
-        GdipSetClipRect(g, 0, 57, Width, Height - 57, 0);
-        for (int i = 0; i <= steps; ++i) {
-            const int y0 = int(std::nearbyint(i * h)), y1 = int(std::nearbyint((i + 1) * h));
-            ARGB c = 0xFF000000;
-            for (int k = 0; k < 3; ++k)
-                c |= ARGB(std::nearbyint(start[k] + i * (end[k] - start[k]) / steps)) << (16 - 8 * k);
-            Fill(g, c, 0, REAL(top + y0), Width, REAL(y1 - y0));
-        }
-        GdipResetClip(g);
-    }
-
     void Banner(GpGraphics* g) {
-        Fill(g, kFace, 0, 0, Width, 57);
+        FillRect(g, kFace, 0, 0, Width, 57);
         Frame(g, 0, 0, Width, 57, kShadow, kHighlight);
         GdipSetClipRect(g, 1, 1, Width - 2, 55, 0);
         if (FBanner)
             GdipDrawImageRectRect(g, FBanner, 1, 1, Width - 2, 55, 0, 0, Width - 2, 55, UnitPixel, nullptr, nullptr,
                                   nullptr);
-        Caption(g);
+        ::Caption(g);
         GdipResetClip(g);
-    }
-
-    static void Caption(GpGraphics* g) {
-        GdipSetTextRenderingHint(g, 5); // ClearType, as the label asks
-        GpFontFamily* family = nullptr;
-        GdipCreateFontFamilyFromName(u"Arial", nullptr, &family);
-        GpFont* font = nullptr;
-        GdipCreateFont(family, 27, 0, UnitPixel, &font);
-        GpStringFormat* format = nullptr;
-        GdipCreateStringFormat(0, 0, &format);
-        const RectF layout{424, 7, 280, 50};
-        RectF box;
-        GdipMeasureString(g, u"Client", 6, font, &layout, format, &box, nullptr, nullptr);
-        const RectF at{layout.X, layout.Y + (layout.Height - box.Height) / 2, box.Width, box.Height};
-        const RectF shadow{at.X + 1, at.Y + 1, at.Width, at.Height};
-        GpSolidFill* gray = nullptr;
-        GdipCreateSolidFill(0xFF808080, &gray);
-        GdipDrawString(g, u"Client", 6, font, &shadow, format, reinterpret_cast<GpBrush*>(gray));
-        GdipDeleteBrush(reinterpret_cast<GpBrush*>(gray));
-        GpLineGradient* fill = nullptr;
-        GdipCreateLineBrushFromRect(&at, 0xFFFFFFFF, 0xFFEFF6FD, 1 /* vertical */, 0, &fill);
-        GdipDrawString(g, u"Client", 6, font, &at, format, reinterpret_cast<GpBrush*>(fill));
-        GdipDeleteBrush(reinterpret_cast<GpBrush*>(fill));
-        GdipDeleteStringFormat(format);
-        GdipDeleteFont(font);
-        GdipDeleteFontFamily(family);
     }
 };

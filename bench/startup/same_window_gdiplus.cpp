@@ -66,7 +66,7 @@ extern "C" gboolean draw(GtkWidget*, cairo_t* cr, gpointer) {
                               cairo_image_surface_get_data(surface), &bitmap);
     GpGraphics* g = nullptr;
     GdipGetImageGraphicsContext(reinterpret_cast<GpImage*>(bitmap), &g);
-    Gradient(g);
+    Gradient(g, kWidth, kHeight);
     Banner(g);
     GdipDeleteGraphics(g);
     GdipDisposeImage(reinterpret_cast<GpImage*>(bitmap));

@@ -1,8 +1,9 @@
 #pragma once
 // The painted layers both flat-call yardsticks draw the same way, with GDI+'s flat calls only: the
-// stepped gradient and the "Client" caption. Include after the flat-call declarations and after
-// kWidth and kHeight are defined.
+// stepped gradient and the "Client" caption (also the full-repaint yardstick of bench/window_bench).
+// Include after the flat-call declarations.
 #include <cmath>
+#include <cstdint>
 
 inline void FillRect(GpGraphics* g, ARGB color, REAL x, REAL y, REAL w, REAL h) {
     GpSolidFill* brush = nullptr;
@@ -11,16 +12,18 @@ inline void FillRect(GpGraphics* g, ARGB color, REAL x, REAL y, REAL w, REAL h) 
     GdipDeleteBrush(reinterpret_cast<GpBrush*>(brush));
 }
 
-// The 100 bands of the background, 310 rows aligned to the bottom of the client area.
-inline void Gradient(GpGraphics* g) {
-    const int height = 310, top = kHeight - height, steps = 100;
-    const double start[3] = {239, 246, 253}, end[3] = {199, 218, 240}, h = double(height) / steps;
+// The 100 bands of the background, 310 rows aligned to the bottom of a client area Width x Height,
+// from (239, 246, 253) to EndColor (0xRRGGBB).
+inline void Gradient(GpGraphics* g, int Width, int Height, uint32_t EndColor = 0xC7DAF0) {
+    const int height = 310, top = Height - height, steps = 100;
+    const double start[3] = {239, 246, 253}, h = double(height) / steps;
+    const double end[3] = {double(EndColor >> 16 & 0xFF), double(EndColor >> 8 & 0xFF), double(EndColor & 0xFF)};
     for (int i = 0; i <= steps; ++i) {
         const int y0 = int(std::nearbyint(i * h)), y1 = int(std::nearbyint((i + 1) * h));
         ARGB c = 0xFF000000;
         for (int k = 0; k < 3; ++k)
             c |= ARGB(std::nearbyint(start[k] + i * (end[k] - start[k]) / steps)) << (16 - 8 * k);
-        FillRect(g, c, 0, REAL(top + y0), kWidth, REAL(y1 - y0));
+        FillRect(g, c, 0, REAL(top + y0), REAL(Width), REAL(y1 - y0));
     }
 }
 

@@ -22,7 +22,7 @@ void Paint(HDC dc) {
     GpGraphics* g = nullptr;
     GdipCreateFromHDC(dc, &g);
     GdipSetClipRect(g, 0, kPanelHeight, kWidth, kHeight - kPanelHeight, 0);
-    Gradient(g);
+    Gradient(g, kWidth, kHeight);
     GdipSetClipRect(g, 1, 1, kWidth - 2, kPanelHeight - 2, 0);
     if (banner)
         GdipDrawImageRectRect(g, banner, 1, 1, kWidth - 2, kPanelHeight - 2, 0, 0, kWidth - 2, kPanelHeight - 2,
