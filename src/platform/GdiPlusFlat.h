@@ -206,6 +206,8 @@ GpStatus WINGDIPAPI GdipLoadImageFromDelegate_linux(GetHeaderDelegate getHeaderF
                                                     CloseDelegate closeFunc, SizeDelegate sizeFunc,
                                                     GpImage** image);
 GpStatus WINGDIPAPI GdipDisposeImage(GpImage* image);
+GpStatus WINGDIPAPI GdipImageGetFrameDimensionsList(GpImage* image, GpGuid* dimensionIDs, uint32_t count);
+GpStatus WINGDIPAPI GdipImageGetFrameCount(GpImage* image, GDIPCONST GpGuid* dimensionID, uint32_t* count);
 GpStatus WINGDIPAPI GdipGetImageWidth(GpImage* image, uint32_t* width);
 GpStatus WINGDIPAPI GdipGetImageHeight(GpImage* image, uint32_t* height);
 GpStatus WINGDIPAPI GdipGetImagePixelFormat(GpImage* image, GpPixelFormat* format);

@@ -282,6 +282,16 @@ GpStatus WINGDIPAPI GdipLoadImageFromDelegate_linux(GetHeaderDelegate header, Ge
     return Make(__func__, i, {seen});
 }
 GpStatus WINGDIPAPI GdipDisposeImage(GpImage* i) { return Record(__func__, {H(i)}); }
+// The binding's check that a loaded image holds a picture: one page, not recorded (it belongs to the
+// loading, as libgdiplus's own bookkeeping does).
+GpStatus WINGDIPAPI GdipImageGetFrameDimensionsList(GpImage*, GpGuid* ids, uint32_t count) {
+    if (count > 0) ids[0] = GpGuid{};
+    return Ok;
+}
+GpStatus WINGDIPAPI GdipImageGetFrameCount(GpImage*, const GpGuid*, uint32_t* count) {
+    *count = 1;
+    return Ok;
+}
 GpStatus WINGDIPAPI GdipGetImageWidth(GpImage* i, uint32_t* w) {
     *w = gAnswers.Width;
     return Record(__func__, {H(i)});

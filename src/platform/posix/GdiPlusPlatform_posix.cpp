@@ -116,6 +116,15 @@ long Size() {
     return static_cast<long>(record.cbSize);
 }
 
+// libgdiplus may report success for a file it read no picture from (a TIFF whose directory yields
+// no frame), and then crashes on the first query of the image; GDI+ fails such a load.
+bool HasFrame(GpImage* Image) {
+    GpGuid dimension;
+    uint32_t frames = 0;
+    return GdipImageGetFrameDimensionsList(Image, &dimension, 1) == Ok &&
+           GdipImageGetFrameCount(Image, &dimension, &frames) == Ok && frames > 0;
+}
+
 GpStatus LoadThroughDelegates(TComStream* Stream, GpImage** Image) {
     *Image = nullptr;
     if (!Stream) return InvalidParameter;
@@ -123,6 +132,11 @@ GpStatus LoadThroughDelegates(TComStream* Stream, GpImage** Image) {
     gReading = Stream;
     const GpStatus status = GdipLoadImageFromDelegate_linux(GetHeader, GetBytes, PutBytes, Seek, Close, Size, Image);
     gReading = outer;
+    if (status == Ok && !HasFrame(*Image)) {
+        GdipDisposeImage(*Image);
+        *Image = nullptr;
+        return GenericError;
+    }
     return status;
 }
 } // namespace
