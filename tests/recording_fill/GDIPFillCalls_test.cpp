@@ -6,6 +6,8 @@
 
 #include "RecordingTest.h"
 #include "controls/AdvSmoothLabel.h"
+#include "framework/Forms.h"
+#include "framework/Scaling.h"
 #include "platform/Surface.h"
 
 using Lines = std::vector<std::string>;
@@ -270,14 +272,14 @@ TEST_F(LabelCalls, TheMainWindowLabelDrawsTheGreyShadowThenTheWhiteCaption) {
     ExpectCalls(Text(), {
         "GdipCreateFontFamilyFromName(\"Arial\", null) -> #3",
         "GdipCreateStringFormat(4096, 0) -> #4",
-        "GdipCreateFont(#3, 20, 0, 3) -> #5",
+        "GdipCreateFont(#3, 26.6667, 0, 2) -> #5", // 20 points at 96 dpi, in pixels
         "GdipMeasureString(#2, \"Client\", 6, #5, 0, 0, 279, 49, #4, null, null)",
         "GdipSetTextRenderingHint(#2, 5)",
         "GdipCreateLineBrush(1, 1, 1, 50, ff808080, ff808080, 0) -> #6",
         "GdipDrawString(#2, \"Client\", 6, #5, 1, 1, 279, 49, #4, #6)",
         "GdipCreateFontFamilyFromName(\"Arial\", null) -> #7",
         "GdipCreateStringFormat(4096, 0) -> #8",
-        "GdipCreateFont(#7, 20, 0, 3) -> #9",
+        "GdipCreateFont(#7, 26.6667, 0, 2) -> #9",
         "GdipMeasureString(#2, \"Client\", 6, #9, 0, 0, 279, 49, #8, null, null)",
         "GdipSetTextRenderingHint(#2, 5)",
         "GdipCreateLineBrush(0, 0, 0, 49, ffffffff, ffeff6fd, 0) -> #10",
@@ -309,6 +311,24 @@ TEST_F(LabelCalls, AFamilyGdiplusCannotFindFallsBackToArial) {
     recorder::FailNext("GdipCreateFontFamilyFromName", InvalidParameter); // any other status is ignored
     Label.DrawLabel(Canvas);
     EXPECT_EQ(Filter({"GdipCreateFontFamilyFromName"}, Text()).size(), 1u);
+}
+
+// The caption's points become pixels at the resolution of the form the label is on: a point is
+// 1/72 inch, so 20 points are 26.67 pixels at 96 dots per inch, 40 at 144 and 53.33 at 192.
+TEST_F(LabelCalls, TheFontsPointsArePixelsAtTheFormsResolution) {
+    const std::pair<int, const char*> rows[] = {{96, "26.6667"}, {144, "40"}, {192, "53.3333"}};
+    for (const auto& [ppi, pixels] : rows) {
+        TForm form(nullptr);
+        auto* label = new TAdvSmoothLabel(&form);
+        label->SetParent(&form);
+        label->Caption()->SetText("x");
+        ScaleFormTo(form, ppi);
+        recorder::Reset();
+        label->DrawLabel(Canvas);
+        const Lines fonts = Filter({"GdipCreateFont("}, Text());
+        ASSERT_EQ(fonts.size(), 1u) << ppi;
+        EXPECT_EQ(fonts[0].substr(0, fonts[0].find(" ->")), std::string("GdipCreateFont(#3, ") + pixels + ", 0, 2)") << ppi;
+    }
 }
 
 TEST_F(LabelCalls, BrushesByGradientType) {
