@@ -212,28 +212,39 @@ TEST_F(GtkMainWindowTest, ClosingTheWindowClosesTheFormAndEndsTheLoop) {
     EXPECT_TRUE(Backend.Terminated());
 }
 
+namespace {
+// The painted layers against the headless render of the same form: equal outside the widgets, the
+// button face under them (the widgets draw there). Counts the pixels compared.
+::testing::AssertionResult MatchesHeadless(const TSurface& Layers, const TSurface& Headless,
+                                           std::initializer_list<TRect> Widgets, int& Compared) {
+    if (Layers.Width != Headless.Width || Layers.Height != Headless.Height)
+        return ::testing::AssertionFailure() << "layers " << Layers.Width << "x" << Layers.Height << ", render "
+                                             << Headless.Width << "x" << Headless.Height;
+    auto& layers = const_cast<TSurface&>(Layers);
+    for (int y = 0; y < Layers.Height; ++y)
+        for (int x = 0; x < Layers.Width; ++x) {
+            bool underWidget = false;
+            for (const TRect& r : Widgets) underWidget |= x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+            if (underWidget) {
+                if (TCanvas(&layers).Pixel(x, y) != ColorToRGB(clBtnFace))
+                    return ::testing::AssertionFailure() << "widget background at " << x << ", " << y;
+            } else if (layers.Row(y)[x] != const_cast<TSurface&>(Headless).Row(y)[x]) {
+                return ::testing::AssertionFailure() << "pixel " << x << ", " << y;
+            } else {
+                ++Compared;
+            }
+        }
+    return ::testing::AssertionSuccess();
+}
+} // namespace
+
 TEST_F(GtkMainWindowTest, PaintedLayersMatchTheHeadlessRenderOutsideTheWidgets) {
     Show();
     const TSurface& layers = Window->PaintLayers();
-    auto headless = RenderClientArea(*Form);
     ASSERT_EQ(layers.Width, 506);
     ASSERT_EQ(layers.Height, 294);
-    const TRect widgets[] = {GroupBox->BoundsRect(), StartButton->BoundsRect()};
     int compared = 0;
-    for (int y = 0; y < 294; ++y)
-        for (int x = 0; x < 506; ++x) {
-            bool underWidget = false;
-            for (const TRect& r : widgets)
-                underWidget |= x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
-            const uint32_t painted = const_cast<TSurface&>(layers).Row(y)[x];
-            if (underWidget) {
-                ASSERT_EQ(TCanvas(const_cast<TSurface*>(&layers)).Pixel(x, y), ColorToRGB(clBtnFace))
-                    << "widget background at " << x << ", " << y;
-                continue;
-            }
-            ASSERT_EQ(painted, headless->Row(y)[x]) << "pixel " << x << ", " << y;
-            ++compared;
-        }
+    EXPECT_TRUE(MatchesHeadless(layers, *RenderClientArea(*Form), {GroupBox->BoundsRect(), StartButton->BoundsRect()}, compared));
     EXPECT_GT(compared, 506 * 57); // the panel and the margins at least
 }
 
@@ -389,20 +400,19 @@ TEST_F(GtkMainWindowTest, TheGroupBoxHasTheThemesFaceAndFrameLine) {
     SetSystemColorSource(nullptr);
 }
 
-// With the desktop's text at 144 dots per inch (Xft.dpi) the description is scaled as Windows
-// scales it (MulDiv by 144/96 for every place, size and font), and the texts still fit.
-TEST_F(GtkMainWindowTest, AtTheDesktopsTextScalingTheWindowIsScaledAndTheTextsFit) {
+// The desktop's text resolution (Xft.dpi) changed to 144 while the window is shown: the description
+// is scaled as Windows scales it (MulDiv by 144/96 for every place, size and font), the texts still
+// fit, and back at 96 the window is as it was.
+TEST_F(GtkMainWindowTest, TheWindowFollowsTheDesktopsTextScalingAndTheTextsFit) {
     GtkSettings* settings = gtk_settings_get_default();
     gint before = 0;
     g_object_get(settings, "gtk-xft-dpi", &before, nullptr);
+    Show();
     g_object_set(settings, "gtk-xft-dpi", 144 * 1024, nullptr);
     ASSERT_EQ(DesktopTextDpi(), 144);
-    Window.reset();
-    ScaleFormTo(*Form, DesktopTextDpi());
-    Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
-    Show();
-    EXPECT_EQ(gtk_widget_get_allocated_width(Fixed()), 759);
+    EXPECT_TRUE(PumpUntil([&] { return gtk_widget_get_allocated_width(Fixed()) == 759; }));
     EXPECT_EQ(gtk_widget_get_allocated_height(Fixed()), 441);
+    EXPECT_EQ(Window->PaintLayers().Width, 759);
     struct Row {
         int X, Y, Width, Height;
     };
@@ -426,6 +436,9 @@ TEST_F(GtkMainWindowTest, AtTheDesktopsTextScalingTheWindowIsScaledAndTheTextsFi
     EXPECT_NEAR(pango_font_description_get_size(font) / double(PANGO_SCALE) * 144 / 72, 17, 0.6);
     pango_font_description_free(font);
     g_object_set(settings, "gtk-xft-dpi", before, nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return gtk_widget_get_allocated_width(Fixed()) == 506; }));
+    EXPECT_EQ(Form->Width(), 506);
+    EXPECT_EQ(Form->Height(), 294);
 }
 
 namespace {
@@ -445,6 +458,28 @@ uint32_t ShotPixel(GdkPixbuf* Shot, int X, int Y) {
     return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
 }
 } // namespace
+
+// The theme changes while the window is shown (here to its dark variant): the form's face, painted
+// in the left margin, shows the new theme's colour on the screen.
+TEST_F(GtkMainWindowTest, ThePaintedFacesFollowAThemeChange) {
+    UseGtkThemeColors();
+    Show();
+    const uint32_t light = ColorToRGB(clBtnFace);
+    auto shownFace = [&] {
+        GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(GTK_WIDGET(Window->Window())), 0, 0, 506, 294);
+        if (!shot) return uint32_t{0xFFFFFFFF};
+        const uint32_t p = ShotPixel(shot, 8, 100);
+        g_object_unref(shot);
+        return (p >> 16) | (p & 0xFF00) | (p & 0xFF) << 16; // as a colour value: 0x00BBGGRR
+    };
+    EXPECT_TRUE(PumpUntil([&] { return shownFace() == light; })) << std::hex << shownFace() << " vs " << light;
+    g_object_set(gtk_settings_get_default(), "gtk-application-prefer-dark-theme", TRUE, nullptr);
+    const uint32_t dark = ColorToRGB(clBtnFace);
+    EXPECT_NE(dark, light);
+    EXPECT_TRUE(PumpUntil([&] { return shownFace() == dark; })) << std::hex << shownFace() << " vs " << dark;
+    g_object_set(gtk_settings_get_default(), "gtk-application-prefer-dark-theme", FALSE, nullptr);
+    SetSystemColorSource(nullptr);
+}
 
 // The main window puts 4 pixels between glyph and caption. GTK lays the pair out; a screenshot of the shown
 // window shows where the glyph's pixels (pure red here) end and the caption's ink (dark) begins.
@@ -493,4 +528,71 @@ TEST_F(GtkMainWindowTest, GlyphAndCaptionAreFourPixelsApart) {
     };
     ASSERT_TRUE(PumpUntil(measure)) << "no glyph or caption in the screenshot";
     EXPECT_EQ(inkLeft - glyphRight - 1, 4) << "blank columns between the glyph and the caption's first letter";
+}
+
+// The tests below run on a screen of two device pixels to the logical one (GDK_SCALE=2; ctest
+// gtk_tests_device_scale): the form is laid out at 2 x 96 dots per inch in device pixels, GTK places
+// the widgets at half of that, and the painted layers reach the screen pixel for pixel.
+TEST_F(GtkMainWindowTest, AtDeviceScaleTwoTheLayersArePaintedAtDeviceResolution) {
+    ASSERT_EQ(gtk_widget_get_scale_factor(GTK_WIDGET(Window->Window())), 2) << "run with GDK_SCALE=2";
+    Show();
+    EXPECT_EQ(Form->PixelsPerInch(), 192);
+    EXPECT_EQ((std::vector<int>{Form->Width(), Form->Height()}), (std::vector<int>{1012, 588}));
+    EXPECT_EQ(gtk_widget_get_allocated_width(Fixed()), 506);
+    EXPECT_EQ(gtk_widget_get_allocated_height(Fixed()), 294);
+    GtkAllocation a;
+    gtk_widget_get_allocation(Children()[4], &a);
+    EXPECT_EQ((std::vector<int>{a.x, a.y, a.width, a.height}), (std::vector<int>{16, 72, 465, 89}));
+    const TSurface& layers = Window->PaintLayers();
+    auto headless = RenderClientArea(*Form);
+    int compared = 0;
+    EXPECT_TRUE(MatchesHeadless(layers, *headless, {GroupBox->BoundsRect(), StartButton->BoundsRect()}, compared));
+    // The panel on the screen, device pixel for device pixel.
+    auto shownAsRendered = [&] {
+        GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(GTK_WIDGET(Window->Window())), 0, 0, 506, 294);
+        bool same = shot && gdk_pixbuf_get_width(shot) == 1012;
+        for (int y = 0; same && y < Panel->Height(); ++y)
+            for (int x = 0; same && x < 1012; ++x) same = ShotPixel(shot, x, y) == (headless->Row(y)[x] & 0xFFFFFF);
+        if (shot) g_object_unref(shot);
+        return same;
+    };
+    EXPECT_TRUE(PumpUntil(shownAsRendered));
+}
+
+// A glyph is shown at the device scale pixel-doubled: every device pixel is one of the bitmap's,
+// none a blend of two (a checkerboard would turn to mush in a smoothing upscale).
+TEST_F(GtkMainWindowTest, AtDeviceScaleTwoGlyphsStaySharp) {
+    Window.reset();
+    TBitmap& glyph = PathButton->Glyph();
+    glyph.SetPixelFormat(pf24bit);
+    glyph.SetSize(16, 16);
+    auto colour = [](int x, int y) { return x == 0 && y == 15 ? 0u : (x + y) % 2 ? 0xFFFF0000u : 0xFF0000FFu; };
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            uint8_t* p = glyph.ScanLine(y) + x * 3;
+            const uint32_t c = x == 0 && y == 15 ? 0x00FF00 : colour(x, y); // the key pixel is transparent
+            p[0] = c & 0xFF, p[1] = c >> 8 & 0xFF, p[2] = c >> 16 & 0xFF;
+        }
+    Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
+    Show();
+    GtkWidget* image = FindImage(Children()[3]);
+    ASSERT_TRUE(image);
+    ASSERT_EQ(gtk_image_get_storage_type(GTK_IMAGE(image)), GTK_IMAGE_SURFACE);
+    cairo_surface_t* surface = nullptr;
+    g_object_get(image, "surface", &surface, nullptr);
+    double sx = 0, sy = 0;
+    cairo_surface_get_device_scale(surface, &sx, &sy);
+    EXPECT_EQ(sx, 2);
+    ASSERT_EQ(cairo_image_surface_get_width(surface), 32);
+    ASSERT_EQ(cairo_image_surface_get_height(surface), 32);
+    cairo_surface_flush(surface);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const auto* row = cairo_image_surface_get_data(surface) + y * cairo_image_surface_get_stride(surface);
+            ASSERT_EQ(reinterpret_cast<const uint32_t*>(row)[x], colour(x / 2, y / 2)) << "device pixel " << x << ", " << y;
+        }
+    cairo_surface_destroy(surface);
+    GtkAllocation i;
+    gtk_widget_get_allocation(image, &i);
+    EXPECT_EQ(i.width, 16) << "the glyph's logical size";
 }

@@ -5,6 +5,7 @@
 
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
+#include "framework/Scaling.h"
 #include "framework/StdCtrls.h"
 #include "framework/WindowedControls.h"
 #include "framework/SysUtils.h"
@@ -62,6 +63,36 @@ std::vector<TWinControl*> InTabOrder(TWinControl& Parent) {
                      [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
     return children;
 }
+
+// Shows a glyph at the window's device scale: each bitmap pixel becomes Scale x Scale device pixels,
+// so its edges stay as sharp as the bitmap's own instead of being smoothed by GTK's upscale.
+void ShowGlyph(GtkWidget* Image, GdkPixbuf* Glyph, int Scale) {
+    if (!Glyph) {
+        gtk_image_clear(GTK_IMAGE(Image));
+        return;
+    }
+    if (Scale <= 1) {
+        gtk_image_set_from_pixbuf(GTK_IMAGE(Image), Glyph);
+        return;
+    }
+    GdkPixbuf* device = gdk_pixbuf_scale_simple(Glyph, gdk_pixbuf_get_width(Glyph) * Scale,
+                                                gdk_pixbuf_get_height(Glyph) * Scale, GDK_INTERP_NEAREST);
+    cairo_surface_t* surface = gdk_cairo_surface_create_from_pixbuf(device, Scale, nullptr);
+    gtk_image_set_from_surface(GTK_IMAGE(Image), surface);
+    cairo_surface_destroy(surface);
+    g_object_unref(device);
+}
+
+void ShowGlyphOf(TBitBtn& Button, GtkWidget* Image, int Index, int Scale) {
+    GdkPixbuf* pixbuf = GlyphPixbuf(Button.Glyph(), Button.NumGlyphs(), Index);
+    ShowGlyph(Image, pixbuf, Scale);
+    if (pixbuf) g_object_unref(pixbuf);
+}
+
+// A length in device pixels as logical pixels, rounded up so that nothing painted is cut off.
+int LogicalSize(int Device, int Scale) { return (Device + Scale - 1) / Scale; }
+// A place in device pixels as logical pixels, to the nearest.
+int LogicalPlace(int Device, int Scale) { return (Device + Scale / 2) / Scale; }
 } // namespace
 
 int DesktopTextDpi() {
@@ -92,6 +123,10 @@ GdkPixbuf* GlyphPixbuf(TBitmap& Glyph, int NumGlyphs, int Index) {
 TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form), FBackend(Backend) {
     InstallStyle();
     FWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    // The form in device pixels: the desktop's text resolution times the screen's scale, as Windows
+    // scales a form by its monitor's DPI.
+    FScale = std::max(1, gtk_widget_get_scale_factor(FWindow));
+    ScaleFormTo(Form, DesktopTextDpi() * FScale);
     gtk_style_context_add_class(gtk_widget_get_style_context(FWindow), "velundo");
     gtk_window_set_title(Window(), AnsiToUtf8(Form.Caption()).c_str());
     SetProgramIcon(Window());
@@ -103,11 +138,10 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     else
         gtk_window_move(Window(), Form.Left(), Form.Top());
     FFixed = gtk_fixed_new();
-    gtk_widget_set_size_request(FFixed, Form.Width(), Form.Height());
     gtk_container_add(GTK_CONTAINER(FWindow), FFixed);
     FLayers = gtk_drawing_area_new();
-    gtk_widget_set_size_request(FLayers, Form.Width(), Form.Height());
     gtk_fixed_put(GTK_FIXED(FFixed), FLayers, 0, 0);
+    SizeClientArea();
     AddChildren(Form, TPoint{0, 0});
     InstallFonts();
     SyncAll();
@@ -122,6 +156,11 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     g_signal_connect(FWindow, "map-event", G_CALLBACK(&TGtkMainWindow::OnMap), this);
     g_signal_connect(FWindow, "key-press-event", G_CALLBACK(&TGtkMainWindow::OnKeyPress), this);
     g_signal_connect(FWindow, "realize", G_CALLBACK(&TGtkMainWindow::OnRealize), this);
+    g_signal_connect(FWindow, "notify::scale-factor", G_CALLBACK(&TGtkMainWindow::OnResolutionChanged), this);
+    GtkSettings* settings = gtk_settings_get_default();
+    g_signal_connect(settings, "notify::gtk-xft-dpi", G_CALLBACK(&TGtkMainWindow::OnResolutionChanged), this);
+    g_signal_connect(settings, "notify::gtk-theme-name", G_CALLBACK(&TGtkMainWindow::OnThemeChanged), this);
+    g_signal_connect(settings, "notify::gtk-application-prefer-dark-theme", G_CALLBACK(&TGtkMainWindow::OnThemeChanged), this);
     FForm.InvalidateSink = [this](TControl*) { Invalidated(); };
     FBackend.SetMainWindow(Window());
 }
@@ -129,11 +168,9 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
 TGtkMainWindow::~TGtkMainWindow() {
     FForm.InvalidateSink = nullptr;
     FBackend.SetMainWindow(nullptr);
+    g_signal_handlers_disconnect_by_data(gtk_settings_get_default(), this);
     if (FWindow) gtk_widget_destroy(FWindow);
-    if (FFonts) {
-        gtk_style_context_remove_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(FFonts));
-        g_object_unref(FFonts);
-    }
+    RemoveFonts();
     if (FCairoSurface) cairo_surface_destroy(FCairoSurface);
 }
 
@@ -151,9 +188,8 @@ void TGtkMainWindow::AddChildren(TWinControl& Parent, TPoint Origin) {
             TNative native;
             native.Control = child;
             native.Widget = CreateWidget(*child, native);
-            native.Bounds = Bounds(at.X, at.Y, child->Width(), child->Height());
-            gtk_widget_set_size_request(native.Widget, child->Width(), child->Height());
-            gtk_fixed_put(GTK_FIXED(FFixed), native.Widget, at.X, at.Y);
+            gtk_fixed_put(GTK_FIXED(FFixed), native.Widget, 0, 0);
+            Place(native, at);
             FNatives.push_back(native);
         }
         AddChildren(*child, at);
@@ -183,9 +219,8 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
         // The style class gives glyph and caption their distance (kStyle) before GTK lays them out.
         gtk_style_context_add_class(gtk_widget_get_style_context(button), "velundo-glyph");
         Native.GlyphIndex = GlyphIndexOf(*bitBtn);
-        GdkPixbuf* pixbuf = GlyphPixbuf(bitBtn->Glyph(), bitBtn->NumGlyphs(), Native.GlyphIndex);
-        Native.Image = gtk_image_new_from_pixbuf(pixbuf);
-        g_object_unref(pixbuf);
+        Native.Image = gtk_image_new();
+        ShowGlyphOf(*bitBtn, Native.Image, Native.GlyphIndex, FScale);
         gtk_button_set_image(GTK_BUTTON(button), Native.Image);
         gtk_button_set_image_position(GTK_BUTTON(button), GTK_POS_LEFT);
         gtk_button_set_always_show_image(GTK_BUTTON(button), TRUE);
@@ -210,6 +245,30 @@ void TGtkMainWindow::InstallFonts() {
     AddStyle(GTK_STYLE_PROVIDER(FFonts));
 }
 
+void TGtkMainWindow::RemoveFonts() {
+    if (!FFonts) return;
+    gtk_style_context_remove_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(FFonts));
+    g_object_unref(FFonts);
+    FFonts = nullptr;
+}
+
+// The client area at the form's size; GTK takes logical pixels, the form has device pixels.
+void TGtkMainWindow::SizeClientArea() {
+    const int w = LogicalSize(FForm.Width(), FScale), h = LogicalSize(FForm.Height(), FScale);
+    gtk_widget_set_size_request(FFixed, w, h);
+    gtk_widget_set_size_request(FLayers, w, h);
+}
+
+// Puts a widget where its control stands: At and the control's size in device pixels.
+void TGtkMainWindow::Place(TNative& Native, TPoint At) {
+    const TWinControl& c = *Native.Control;
+    Native.Bounds = Bounds(At.X, At.Y, c.Width(), c.Height());
+    const int left = LogicalPlace(At.X, FScale), top = LogicalPlace(At.Y, FScale);
+    gtk_fixed_move(GTK_FIXED(FFixed), Native.Widget, left, top);
+    gtk_widget_set_size_request(Native.Widget, LogicalPlace(At.X + c.Width(), FScale) - left,
+                                LogicalPlace(At.Y + c.Height(), FScale) - top);
+}
+
 TGtkMainWindow::TNative* TGtkMainWindow::Find(const TControl* Control) {
     for (auto& n : FNatives)
         if (n.Control == Control) return &n;
@@ -225,12 +284,7 @@ void TGtkMainWindow::SyncAll() {
 // Brings a widget in line with its control: place, visibility, enabled state, text and glyph.
 void TGtkMainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
     TWinControl& c = *Native.Control;
-    const TRect bounds = Bounds(Origin.X, Origin.Y, c.Width(), c.Height());
-    if (!(bounds == Native.Bounds)) {
-        Native.Bounds = bounds;
-        gtk_fixed_move(GTK_FIXED(FFixed), Native.Widget, bounds.Left, bounds.Top);
-        gtk_widget_set_size_request(Native.Widget, bounds.Width(), bounds.Height());
-    }
+    if (!(Bounds(Origin.X, Origin.Y, c.Width(), c.Height()) == Native.Bounds)) Place(Native, Origin);
     gtk_widget_set_visible(Native.Widget, Visible);
     gtk_widget_set_sensitive(Native.Widget, c.Enabled());
     if (c.Caption() != Native.Text) {
@@ -243,9 +297,7 @@ void TGtkMainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
     auto* bitBtn = dynamic_cast<TBitBtn*>(&c);
     if (Native.Image && bitBtn && GlyphIndexOf(*bitBtn) != Native.GlyphIndex) {
         Native.GlyphIndex = GlyphIndexOf(*bitBtn);
-        GdkPixbuf* pixbuf = GlyphPixbuf(bitBtn->Glyph(), bitBtn->NumGlyphs(), Native.GlyphIndex);
-        gtk_image_set_from_pixbuf(GTK_IMAGE(Native.Image), pixbuf);
-        g_object_unref(pixbuf);
+        ShowGlyphOf(*bitBtn, Native.Image, Native.GlyphIndex, FScale);
     }
 }
 
@@ -305,10 +357,13 @@ const TSurface& TGtkMainWindow::PaintLayers() {
         if (FCairoSurface) cairo_surface_destroy(FCairoSurface);
         FCairoSurface = nullptr;
         FSurface = CreateSurface(w, h);
-        // The memory canvas is cairo's ARGB32 layout already: cairo reads it where it is.
-        if (FSurface->Width > 0)
+        // The memory canvas is cairo's ARGB32 layout already: cairo reads it where it is. It holds
+        // device pixels, so cairo maps it one to one onto the screen at any scale.
+        if (FSurface->Width > 0) {
             FCairoSurface = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(FSurface->Bits),
                                                                 CAIRO_FORMAT_ARGB32, w, h, FSurface->Stride);
+            cairo_surface_set_device_scale(FCairoSurface, FScale, FScale);
+        }
     }
     if (FCairoSurface) {
         cairo_surface_flush(FCairoSurface);
@@ -317,6 +372,39 @@ const TSurface& TGtkMainWindow::PaintLayers() {
     }
     FDirty = false;
     return *FSurface;
+}
+
+// The screen's scale or the desktop's text resolution changed (the window moved to another monitor,
+// or the user changed the setting): the form is scaled to the new resolution, bounds and fonts, the
+// widgets follow, and the layers are painted anew at the new device size.
+void TGtkMainWindow::Rescale() {
+    const int scale = std::max(1, gtk_widget_get_scale_factor(FWindow));
+    const int ppi = DesktopTextDpi() * scale;
+    if (scale == FScale && ppi == FForm.PixelsPerInch()) return;
+    FScale = scale;
+    ScaleFormTo(FForm, ppi);
+    if (FCairoSurface) cairo_surface_destroy(FCairoSurface);
+    FCairoSurface = nullptr;
+    FSurface.reset();
+    SizeClientArea();
+    for (TNative& n : FNatives) {
+        n.Bounds = TRect{};       // placed anew
+        n.GlyphIndex = -1;       // shown anew at the new scale
+    }
+    RemoveFonts();
+    InstallFonts();
+    Invalidated();
+}
+
+void TGtkMainWindow::OnResolutionChanged(GObject*, GParamSpec*, gpointer Self) {
+    auto* self = static_cast<TGtkMainWindow*>(Self);
+    if (self->FWindow) self->Rescale();
+}
+
+// The system colours come from the theme as it is now; the painted layers show them next time.
+void TGtkMainWindow::OnThemeChanged(GObject*, GParamSpec*, gpointer Self) {
+    auto* self = static_cast<TGtkMainWindow*>(Self);
+    if (self->FWindow) self->Invalidated();
 }
 
 void TGtkMainWindow::Invalidated() {

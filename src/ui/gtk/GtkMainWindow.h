@@ -3,6 +3,9 @@
 // drawing area that shows the painted layers (the form's memory canvas, handed to cairo as it is)
 // and, above it, GTK widgets for the standard controls: frames for group boxes, entries for edit
 // fields, buttons for buttons. Windows-1252 texts become UTF-8 here.
+// The form is kept in device pixels, scaled to the desktop's text resolution times the screen's
+// scale (and again when either changes); GTK places the widgets in logical pixels, and the layers
+// are painted at device resolution. The colours follow the theme when it changes.
 #include <gtk/gtk.h>
 
 #include <memory>
@@ -31,7 +34,7 @@ private:
         TWinControl* Control{nullptr};
         GtkWidget* Widget{nullptr};
         GtkWidget* Image{nullptr}; // a bitmap button's glyph
-        TRect Bounds;              // where the widget stands, in client coordinates
+        TRect Bounds;              // where the widget stands, in client coordinates (device pixels)
         std::string Text;
         int GlyphIndex{-1};
     };
@@ -44,6 +47,10 @@ private:
     void SetFocusChain();
     void MoveFocus(bool Forward);
     void InstallFonts();
+    void RemoveFonts();
+    void SizeClientArea();
+    void Place(TNative& Native, TPoint At);
+    void Rescale();
     void Invalidated();
 
     static gboolean OnDraw(GtkWidget* Widget, cairo_t* Cr, gpointer Self);
@@ -57,6 +64,8 @@ private:
     static void OnRealize(GtkWidget* Widget, gpointer Self);
     static void OnClicked(GtkButton* Button, gpointer Control);
     static gboolean OnKeyPress(GtkWidget* Widget, GdkEventKey* Event, gpointer Self);
+    static void OnResolutionChanged(GObject* Object, GParamSpec* Property, gpointer Self);
+    static void OnThemeChanged(GObject* Object, GParamSpec* Property, gpointer Self);
 
     TForm& FForm;
     TGtkBackend& FBackend;
@@ -66,6 +75,7 @@ private:
     std::unique_ptr<TSurface> FSurface;
     cairo_surface_t* FCairoSurface{nullptr};
     GtkCssProvider* FFonts{nullptr};
+    int FScale{1}; // device pixels per logical pixel
     bool FDirty{true};
     bool FActive{false};
     std::vector<TNative> FNatives;

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include "framework/Scaling.h"
 #include "ui/UiSession.h"
 #include "ui/gtk/GtkBackend.h"
 #include "ui/gtk/GtkMainWindow.h"
@@ -16,9 +15,7 @@ public:
     IUiBackend& Backend() override { return FBackend; }
 
     void ShowMainForm(TForm& Form) override {
-        // The desktop's text scaling (Xft.dpi, in logical pixels) scales the description as Windows
-        // scales it by its DPI: bounds and fonts.
-        ScaleFormTo(Form, DesktopTextDpi());
+        // The window scales the form to the desktop's resolution.
         FWindow = std::make_unique<TGtkMainWindow>(Form, FBackend);
         FWindow->Show();
     }
