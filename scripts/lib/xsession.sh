@@ -137,3 +137,39 @@ velundo_settled_screenshot() {
   rm -f "$2"
   velundo_wait_until "${3:-10}" velundo_same_painted_shot "$1" "$2"
 }
+
+# The edge energy of the part $2 (an ImageMagick geometry such as 80x50+424+7) of picture $1: the mean
+# squared difference of neighbouring pixels' grey values, across plus down, times a million. A sharp
+# edge rises in one large step; a smoothed one spreads the same rise over several small steps, whose
+# squares add up to less.
+velundo_edge_energy() {
+  local across down
+  across=$(convert "$1" -crop "$2" +repage -colorspace gray \( +clone -roll +1+0 \) -compose difference \
+    -composite -crop +1+0 +repage -evaluate pow 2 -format '%[fx:mean]' info: 2>/dev/null)
+  down=$(convert "$1" -crop "$2" +repage -colorspace gray \( +clone -roll +0+1 \) -compose difference \
+    -composite -crop +0+1 +repage -evaluate pow 2 -format '%[fx:mean]' info: 2>/dev/null)
+  [ -n "$across" ] && [ -n "$down" ] && awk -v a="$across" -v d="$down" 'BEGIN { printf "%.0f\n", (a + d) * 1e6 }'
+}
+
+# The part of the caption "Client" that shows inside the banner panel (inside its one-pixel bevel), as
+# an ImageMagick geometry, from the loaded layout.
+velundo_caption_part() {
+  local left top width height pleft ptop pwidth pheight
+  read -r left top width height < <(velundo_rect AdvSmoothLabel1) || return 1
+  read -r pleft ptop pwidth pheight < <(velundo_rect Panel1) || return 1
+  ((width > pleft + pwidth - 1 - left)) && width=$((pleft + pwidth - 1 - left))
+  ((height > ptop + pheight - 1 - top)) && height=$((ptop + pheight - 1 - top))
+  echo "${width}x${height}+${left}+${top}"
+}
+# Whether part $4 of picture $3, drawn at twice the resolution, has sharper edges than part $2 of
+# picture $1 resized to twice its size: at least 5/4 of its edge energy. Prints both energies.
+velundo_sharper_than_resize() {
+  local resized smooth sharp
+  resized=$(mktemp --suffix=.png)
+  convert "$1" -crop "$2" +repage -resize 200% "$resized" 2>/dev/null
+  smooth=$(velundo_edge_energy "$resized" "$(identify -format '%wx%h+0+0' "$resized" 2>/dev/null)")
+  sharp=$(velundo_edge_energy "$3" "$4")
+  rm -f "$resized"
+  echo "edge energy of the caption: ${sharp:-none} drawn at 2x, ${smooth:-none} resized from 1x"
+  [ -n "$smooth" ] && [ -n "$sharp" ] && ((sharp * 4 >= smooth * 5))
+}
