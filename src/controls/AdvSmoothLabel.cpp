@@ -263,13 +263,6 @@ void TAdvSmoothLabel::DrawLabel(TCanvas& ACanvas) {
 namespace {
 constexpr int32_t kUnitPixel = 2;
 
-// The resolution the label is shown at: its form's, which a form scaled to a screen carries.
-int ShownPixelsPerInch(const TControl& Control) {
-    for (const TControl* c = &Control; c; c = c->Parent())
-        if (const auto* form = dynamic_cast<const TForm*>(c)) return form->PixelsPerInch();
-    return TFont::PixelsPerInch;
-}
-
 int32_t StyleBits(const TFont& Font) { // strike-out is not carried over
     return (Font.HasStyle(fsBold) ? 1 : 0) + (Font.HasStyle(fsItalic) ? 2 : 0) + (Font.HasStyle(fsUnderline) ? 4 : 0);
 }
@@ -304,7 +297,7 @@ void TAdvSmoothLabel::DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics&
     // The font's whole points at the form's resolution, in pixels: what GDI+ makes of points on a
     // device of that resolution. Given in points, libgdiplus would size them by the X display's
     // resolution and Windows by the device context's (the system's, not the monitor's).
-    const float em = static_cast<float>(font.Size() * ShownPixelsPerInch(*this) / 72.0);
+    const float em = static_cast<float>(font.Size() * PixelsPerInchOf(*this) / 72.0);
     auto gpFont = std::make_unique<TGPFont>(family.get(), em, StyleBits(font), kUnitPixel);
 
     const std::u16string text = SystemAnsiToUtf16(ACaption.Text());

@@ -1,5 +1,9 @@
 #include "framework/Buttons.h"
 
+#include <algorithm>
+
+#include "framework/Forms.h"
+
 TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint CaptionSize, int Spacing) {
     const bool caption = CaptionSize.X > 0;
     const int gap = caption && GlyphSize.X > 0 ? Spacing : 0;
@@ -17,17 +21,23 @@ TPoint EstimatedCaptionExtent(const std::string& Caption, bool Bold) {
     return {static_cast<int>(Caption.size()) * (Bold ? 6 : 5), 13};
 }
 
+int GlyphScale(int PixelsPerInch) { return std::max(1, PixelsPerInch / TFont::PixelsPerInch); }
+
+int BitBtnSpacingAt(int PixelsPerInch) { return MulDiv(BitBtnSpacing, PixelsPerInch, TFont::PixelsPerInch); }
+
 void TBitBtn::PaintWindow(TCanvas& ACanvas) {
     TButton::PaintWindow(ACanvas);
     if (FGlyph.Empty()) return;
+    const int ppi = PixelsPerInchOf(*this), k = GlyphScale(ppi);
     const int imageWidth = FGlyph.Width() / FNumGlyphs;
     const int image = !Enabled() && FNumGlyphs >= 2 ? 1 : 0;
-    const TBitBtnLayout layout = LayoutBitBtn(ClientRect(), TPoint{imageWidth, FGlyph.Height()},
-                                              EstimatedCaptionExtent(Caption(), Font().HasStyle(fsBold)));
+    const TBitBtnLayout layout = LayoutBitBtn(ClientRect(), TPoint{imageWidth * k, FGlyph.Height() * k},
+                                              EstimatedCaptionExtent(Caption(), Font().HasStyle(fsBold)),
+                                              BitBtnSpacingAt(ppi));
     const uint32_t key = FGlyph.PixelColor(0, FGlyph.Height() - 1);
-    for (int y = 0; y < FGlyph.Height(); ++y)
-        for (int x = 0; x < imageWidth; ++x) {
-            const uint32_t c = FGlyph.PixelColor(image * imageWidth + x, y);
+    for (int y = 0; y < FGlyph.Height() * k; ++y)
+        for (int x = 0; x < imageWidth * k; ++x) {
+            const uint32_t c = FGlyph.PixelColor(image * imageWidth + x / k, y / k);
             if (c != key) ACanvas.PutPixel(layout.Glyph.Left + x, layout.Glyph.Top + y, c);
         }
 }

@@ -27,8 +27,14 @@ struct TBitBtnLayout {
     TRect Glyph;
     TRect Caption;
 };
-// The pixels between a bitmap button's glyph and its caption, on every back end.
+// The pixels between a bitmap button's glyph and its caption at 96 dots per inch, on every back end.
 constexpr int BitBtnSpacing = 4;
+// At a resolution of twice 96 dots per inch or more a glyph is shown enlarged by a whole number, each
+// bitmap pixel a square of device pixels, so it keeps the bitmap's sharp edges: the factor at
+// PixelsPerInch (1 below 192).
+int GlyphScale(int PixelsPerInch);
+// The glyph's and the caption's distance at PixelsPerInch.
+int BitBtnSpacingAt(int PixelsPerInch);
 // Glyph left of the caption with Spacing pixels between them, the pair centred in Client; without a
 // caption the glyph alone is centred.
 TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint CaptionSize, int Spacing = BitBtnSpacing);

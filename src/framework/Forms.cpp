@@ -61,3 +61,9 @@ std::string ExceptionDisplayText(const std::string& Message) {
 void ShowMessage(const std::string& Text) {
     if (Application) Application->Backend().MessageDialog(Text, Application->Title());
 }
+
+int PixelsPerInchOf(const TControl& Control) {
+    for (const TControl* c = &Control; c; c = c->Parent())
+        if (const auto* form = dynamic_cast<const TForm*>(c)) return form->PixelsPerInch();
+    return TFont::PixelsPerInch;
+}

@@ -58,6 +58,10 @@ private:
     int FTextHeight{13};
 };
 
+// The resolution of the form Control is on (a form scaled to a screen carries the screen's); 96 when
+// it is on none.
+int PixelsPerInchOf(const TControl& Control);
+
 class TApplication : public TComponent {
 public:
     TApplication(IUiBackend& Backend, std::string ExeName);

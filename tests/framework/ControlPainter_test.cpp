@@ -358,6 +358,21 @@ TEST(BitBtn, TheGlyphsBottomLeftColourIsTransparent) {
                       {12, 11, kFace, "right of the glyph"}});
 }
 
+// On a form at 192 dots per inch each glyph pixel is a 2 x 2 square: the 8 x 8 glyph centred at (6, 6).
+TEST(BitBtn, AtTwiceTheResolutionEachGlyphPixelIsASquareOfFour) {
+    auto form = MakeForm(20, 20);
+    form->SetPixelsPerInch(192);
+    MakeBitBtn(form.get(), 1);
+    auto s = Paint(*form);
+    ExpectPixels(*s, {{7, 13, kFace, "key colour in the left column"},
+                      {8, 12, kFace, "key colour in the bottom row"},
+                      {8, 6, kRed, "the first glyph pixel's square"},
+                      {9, 7, kRed, "the first glyph pixel's square, bottom right"},
+                      {13, 13, kRed, "the glyph's bottom-right pixel"},
+                      {14, 13, kFace, "right of the glyph"},
+                      {13, 14, kFace, "below the glyph"}});
+}
+
 TEST(BitBtn, ADisabledButtonShowsTheSecondImageOfATwoImageGlyph) {
     auto form = MakeForm(20, 20);
     auto* button = MakeBitBtn(form.get(), 2);

@@ -36,8 +36,37 @@ struct TLauncherLayout {
         Start->Font().SetName("MS Sans Serif");
         Start->Font().SetHeight(-11);
         Start->Font().SetStyle(FontStyle(fsBold));
+        // A red 16 x 16 glyph; its bottom-left pixel (green) is the transparent colour.
+        Start->Glyph().SetPixelFormat(pf24bit);
+        Start->Glyph().SetSize(16, 16);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                uint8_t* p = Start->Glyph().ScanLine(y) + x * 3;
+                const bool key = x == 0 && y == 15;
+                p[0] = 0, p[1] = key ? 255 : 0, p[2] = key ? 0 : 255;
+            }
     }
 };
+
+// The pure red pixels of a control as it paints itself.
+int RedPixels(HWND Control) {
+    RECT r;
+    GetClientRect(Control, &r);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    PrintWindow(Control, dc, PW_CLIENTONLY);
+    GdiFlush();
+    int red = 0;
+    for (int i = 0; i < r.right * r.bottom; ++i) red += (static_cast<uint32_t*>(bits)[i] & 0xFFFFFF) == 0xFF0000;
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return red;
+}
 
 HWND ChildWithText(HWND Parent, const std::string& Text) {
     return FindWindowExA(Parent, nullptr, nullptr, Text.c_str());
@@ -107,14 +136,17 @@ TEST(Win32MainWindowDpi, ScalesTheLayoutToTheNewResolution) {
         EXPECT_TRUE(EqualRect(&at, &r.Start)) << at.left << "," << at.top << " " << at.right << "," << at.bottom;
         EXPECT_EQ(FontHeight(start), r.FontHeight);
         EXPECT_EQ(FontHeight(group), r.FontHeight);
-        // No caption clipped: each fits its control beside the 16-pixel glyph (buttons) or the frame's
-        // 8-pixel indents (the group box), in the font the window now uses.
+        // The glyph's 255 red pixels, each a square of 2 x 2 from 192 dots per inch on.
+        const int enlarge = r.Dpi >= 192 ? 2 : 1;
+        EXPECT_EQ(RedPixels(start), 255 * enlarge * enlarge);
+        // No caption clipped: each fits its control beside the glyph and its distance (buttons) or the
+        // frame's 8-pixel indents (the group box), in the font the window now uses.
         for (HWND control : {start, group, path}) {
             char text[128];
             GetWindowTextA(control, text, sizeof text);
             RECT box;
             GetClientRect(control, &box);
-            EXPECT_LT(CaptionWidth(control, text) + 16 + 4 + 8, box.right) << "\"" << text << "\"";
+            EXPECT_LT(CaptionWidth(control, text) + (16 + 4) * r.Dpi / 96 + 8, box.right) << "\"" << text << "\"";
         }
     }
 }

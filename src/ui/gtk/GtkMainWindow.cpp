@@ -16,7 +16,6 @@ namespace {
 const char* const kStyle = R"css(
 .velundo entry { min-height: 0; padding-top: 0; padding-bottom: 0; }
 .velundo button { min-height: 0; min-width: 0; padding: 0 2px; }
-button.velundo-glyph { -GtkButton-image-spacing: 4; }
 )css";
 
 void AddStyle(GtkStyleProvider* Provider) {
@@ -64,19 +63,20 @@ std::vector<TWinControl*> InTabOrder(TWinControl& Parent) {
     return children;
 }
 
-// Shows a glyph at the window's device scale: each bitmap pixel becomes Scale x Scale device pixels,
-// so its edges stay as sharp as the bitmap's own instead of being smoothed by GTK's upscale.
-void ShowGlyph(GtkWidget* Image, GdkPixbuf* Glyph, int Scale) {
+// Shows a glyph in device pixels: each bitmap pixel becomes Enlarge x Enlarge device pixels, so its
+// edges stay as sharp as the bitmap's own instead of being smoothed by GTK's upscale; Scale device
+// pixels make a logical one.
+void ShowGlyph(GtkWidget* Image, GdkPixbuf* Glyph, int Enlarge, int Scale) {
     if (!Glyph) {
         gtk_image_clear(GTK_IMAGE(Image));
         return;
     }
-    if (Scale <= 1) {
+    if (Enlarge <= 1 && Scale <= 1) {
         gtk_image_set_from_pixbuf(GTK_IMAGE(Image), Glyph);
         return;
     }
-    GdkPixbuf* device = gdk_pixbuf_scale_simple(Glyph, gdk_pixbuf_get_width(Glyph) * Scale,
-                                                gdk_pixbuf_get_height(Glyph) * Scale, GDK_INTERP_NEAREST);
+    GdkPixbuf* device = gdk_pixbuf_scale_simple(Glyph, gdk_pixbuf_get_width(Glyph) * Enlarge,
+                                                gdk_pixbuf_get_height(Glyph) * Enlarge, GDK_INTERP_NEAREST);
     cairo_surface_t* surface = gdk_cairo_surface_create_from_pixbuf(device, Scale, nullptr);
     gtk_image_set_from_surface(GTK_IMAGE(Image), surface);
     cairo_surface_destroy(surface);
@@ -85,7 +85,7 @@ void ShowGlyph(GtkWidget* Image, GdkPixbuf* Glyph, int Scale) {
 
 void ShowGlyphOf(TBitBtn& Button, GtkWidget* Image, int Index, int Scale) {
     GdkPixbuf* pixbuf = GlyphPixbuf(Button.Glyph(), Button.NumGlyphs(), Index);
-    ShowGlyph(Image, pixbuf, Scale);
+    ShowGlyph(Image, pixbuf, GlyphScale(PixelsPerInchOf(Button)), Scale);
     if (pixbuf) g_object_unref(pixbuf);
 }
 
@@ -216,7 +216,7 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
     GtkWidget* button = gtk_button_new_with_label(text.c_str());
     if (kind == TNativeKind::GlyphButton) {
         auto* bitBtn = static_cast<TBitBtn*>(&Control);
-        // The style class gives glyph and caption their distance (kStyle) before GTK lays them out.
+        // The style class gives glyph and caption their distance (InstallFonts) before GTK lays them out.
         gtk_style_context_add_class(gtk_widget_get_style_context(button), "velundo-glyph");
         Native.GlyphIndex = GlyphIndexOf(*bitBtn);
         Native.Image = gtk_image_new();
@@ -231,10 +231,13 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
 }
 
 // The form's font for the whole window, and each widget's own: widgets are named for their rules.
+// And the glyphs' distance from the captions at the form's resolution.
 void TGtkMainWindow::InstallFonts() {
     gtk_widget_set_name(FWindow, "velundo-form");
     const int ppi = FForm.PixelsPerInch();
     std::string css = FontRule("#velundo-form", FForm.Font(), ppi);
+    css += "#velundo-form button.velundo-glyph { -GtkButton-image-spacing: " +
+           std::to_string(LogicalPlace(BitBtnSpacingAt(ppi), FScale)) + "; }\n";
     for (size_t i = 0; i < FNatives.size(); ++i) {
         const std::string name = "velundo-control-" + std::to_string(i);
         gtk_widget_set_name(FNatives[i].Widget, name.c_str());

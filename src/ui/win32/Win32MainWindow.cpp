@@ -55,9 +55,11 @@ void RegisterClasses(WNDPROC FormProc, WNDPROC PanelProc) {
     RegisterClassExA(&panel);
 }
 
-// One image of a glyph that holds NumGlyphs side by side, as a 24-bit bitmap.
-HBITMAP GlyphImage(TBitmap& Glyph, int NumGlyphs, int Index) {
-    const int width = Glyph.Width() / std::max(1, NumGlyphs), height = Glyph.Height();
+// One image of a glyph that holds NumGlyphs side by side, as a 24-bit bitmap, each bitmap pixel
+// Scale x Scale pixels.
+HBITMAP GlyphImage(TBitmap& Glyph, int NumGlyphs, int Index, int Scale) {
+    const int source = Glyph.Width() / std::max(1, NumGlyphs);
+    const int width = source * Scale, height = Glyph.Height() * Scale;
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -66,7 +68,7 @@ HBITMAP GlyphImage(TBitmap& Glyph, int NumGlyphs, int Index) {
     const int stride = (width * 3 + 3) & ~3;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            const uint32_t c = Glyph.PixelColor(Index * width + x, y);
+            const uint32_t c = Glyph.PixelColor(Index * source + x / Scale, y / Scale);
             auto* p = static_cast<uint8_t*>(bits) + y * stride + x * 3;
             p[0] = GetBValue(c);
             p[1] = GetGValue(c);
@@ -174,26 +176,28 @@ void TWin32MainWindow::CreateNative(TWinControl& Control, TPoint Origin) {
     FNatives.push_back(native);
 }
 
-// The glyph's images: the normal one, and the disabled one (the second image when there is one);
-// the bottom-left pixel's colour is transparent.
+// The glyph's images at the form's enlargement: the normal one, and the disabled one (the second
+// image when there is one); the bottom-left pixel's colour is transparent.
 void TWin32MainWindow::SetGlyph(TNative& Native) {
     const TWin32CommonControls& controls = CommonControls();
     if (!controls.HasImages()) return;
     auto& button = static_cast<TBitBtn&>(*Native.Control);
     TBitmap& glyph = button.Glyph();
     const int count = std::max(1, button.NumGlyphs());
-    const int width = glyph.Width() / count, height = glyph.Height();
+    const int scale = GlyphScale(FForm.PixelsPerInch());
+    const int width = glyph.Width() / count * scale, height = glyph.Height() * scale;
+    if (Native.Glyphs) controls.DestroyImages(Native.Glyphs);
     Native.Glyphs = controls.CreateImages(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
-    const COLORREF key = glyph.PixelColor(0, height - 1);
+    const COLORREF key = glyph.PixelColor(0, glyph.Height() - 1);
     for (int index : {0, count >= 2 ? 1 : 0}) {
-        HBITMAP image = GlyphImage(glyph, count, index);
+        HBITMAP image = GlyphImage(glyph, count, index, scale);
         controls.AddMasked(Native.Glyphs, image, key);
         DeleteObject(image);
     }
 }
 
 // A bitmap button's face in the system's visual style, the glyph left of the caption with 4 pixels
-// between them and the pair centred, as the framework lays it out.
+// (at 96 dots per inch) between them and the pair centred, as the framework lays it out.
 void TWin32MainWindow::DrawBitButton(const DRAWITEMSTRUCT& Item) {
     TNative* native = NativeOfWindow(Item.hwndItem);
     if (!native) return;
@@ -218,7 +222,8 @@ void TWin32MainWindow::DrawBitButton(const DRAWITEMSTRUCT& Item) {
     if (native->Glyphs) CommonControls().ImageSize(native->Glyphs, &glyphWidth, &glyphHeight);
     const int shift = pressed ? 1 : 0;
     const TRect client{r.left + shift, r.top + shift, r.right + shift, r.bottom + shift};
-    const TBitBtnLayout layout = LayoutBitBtn(client, TPoint{glyphWidth, glyphHeight}, TPoint{extent.cx, extent.cy});
+    const TBitBtnLayout layout = LayoutBitBtn(client, TPoint{glyphWidth, glyphHeight}, TPoint{extent.cx, extent.cy},
+                                              BitBtnSpacingAt(FForm.PixelsPerInch()));
     if (native->Glyphs)
         CommonControls().DrawImage(native->Glyphs, disabled ? 1 : 0, dc, layout.Glyph.Left, layout.Glyph.Top, ILD_NORMAL);
     SetBkMode(dc, TRANSPARENT);
@@ -284,6 +289,7 @@ void TWin32MainWindow::ChangeDpi(int Dpi, const RECT& Suggested) {
         if (n.Font) DeleteObject(n.Font);
         n.Font = SameFont(n.Control->Font(), FForm.Font()) ? nullptr : CreateFontOf(n.Control->Font());
         SendMessageA(n.Window, WM_SETFONT, reinterpret_cast<WPARAM>(n.Font ? n.Font : FFormFont), FALSE);
+        if (n.Glyphs) SetGlyph(n); // at the new resolution's enlargement
     }
     SyncAll();
     SetWindowPos(FWindow, nullptr, Suggested.left, Suggested.top, Suggested.right - Suggested.left,
