@@ -248,7 +248,8 @@ TEST_F(GtkMainWindowTest, PaintedLayersMatchTheHeadlessRenderOutsideTheWidgets) 
     EXPECT_GT(compared, 506 * 57); // the panel and the margins at least
 }
 
-TEST_F(GtkMainWindowTest, TheFormsFontFallsBackToTheDesktopSansAtEightPointsBoldForTheStartButton) {
+// The description's -11 pixels at 96 dots per inch are 8.25 points (11 x 72 / 96).
+TEST_F(GtkMainWindowTest, TheFormsFontFallsBackToTheDesktopSansAtElevenPixelsBoldForTheStartButton) {
     Show();
     const std::vector<GtkWidget*> c = Children();
     struct Row {
@@ -263,7 +264,7 @@ TEST_F(GtkMainWindowTest, TheFormsFontFallsBackToTheDesktopSansAtEightPointsBold
         ASSERT_NE(r.Widget, nullptr) << r.What;
         PangoFontDescription* font = FontOf(r.Widget);
         EXPECT_EQ(pango_font_description_get_weight(font), r.Weight) << r.What;
-        EXPECT_EQ(pango_font_description_get_size(font), 8 * PANGO_SCALE) << r.What;
+        EXPECT_EQ(pango_font_description_get_size(font), 8.25 * PANGO_SCALE) << r.What;
         EXPECT_STREQ(pango_font_description_get_family(font), "MS Sans Serif,sans-serif") << r.What;
         pango_font_description_free(font);
     }
@@ -543,6 +544,10 @@ TEST_F(GtkMainWindowTest, AtDeviceScaleTwoTheLayersArePaintedAtDeviceResolution)
     GtkAllocation a;
     gtk_widget_get_allocation(Children()[4], &a);
     EXPECT_EQ((std::vector<int>{a.x, a.y, a.width, a.height}), (std::vector<int>{16, 72, 465, 89}));
+    // -22 device pixels at 192 dots per inch: the same 8.25 points as -11 at 96.
+    PangoFontDescription* font = FontOf(FindLabel(Children()[3]));
+    EXPECT_EQ(pango_font_description_get_size(font), 8.25 * PANGO_SCALE);
+    pango_font_description_free(font);
     const TSurface& layers = Window->PaintLayers();
     auto headless = RenderClientArea(*Form);
     int compared = 0;

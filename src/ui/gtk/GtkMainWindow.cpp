@@ -1,6 +1,7 @@
 #include "ui/gtk/GtkMainWindow.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 
 #include "framework/Buttons.h"
@@ -18,6 +19,20 @@ const char* const kStyle = R"css(
 .velundo button { min-height: 0; min-width: 0; padding: 0 2px; }
 )css";
 
+// GTK 3 flags the glyph spacing's style property as deprecated, though it is the one way to set
+// it; any other parsing error is a fault of ours and is reported.
+void OnParsingError(GtkCssProvider*, GtkCssSection* Section, const GError* Error, gpointer) {
+    if (g_error_matches(Error, GTK_CSS_PROVIDER_ERROR, GTK_CSS_PROVIDER_ERROR_DEPRECATED)) return;
+    g_warning("style of the main window, line %u: %s", gtk_css_section_get_start_line(Section) + 1, Error->message);
+}
+
+GtkCssProvider* StyleFrom(const std::string& Css) {
+    GtkCssProvider* css = gtk_css_provider_new();
+    g_signal_connect(css, "parsing-error", G_CALLBACK(&OnParsingError), nullptr);
+    gtk_css_provider_load_from_data(css, Css.c_str(), -1, nullptr);
+    return css;
+}
+
 void AddStyle(GtkStyleProvider* Provider) {
     gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), Provider,
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -27,18 +42,18 @@ void InstallStyle() {
     static bool installed = false;
     if (installed) return;
     installed = true;
-    GtkCssProvider* css = gtk_css_provider_new();
-    gtk_css_provider_load_from_data(css, kStyle, -1, nullptr);
+    GtkCssProvider* css = StyleFrom(kStyle);
     AddStyle(GTK_STYLE_PROVIDER(css));
     g_object_unref(css);
 }
 
 // A CSS font for Selector and everything inside it. A family the desktop lacks ("MS Sans Serif" on
-// Linux) falls back to the desktop's sans at the same size. GTK renders points at the desktop's
-// resolution, so a form scaled to PixelsPerInch gives its points at that resolution.
+// Linux) falls back to the desktop's sans at the same size. The font's height is in device pixels at
+// PixelsPerInch, which is what GTK makes of points at the desktop's text resolution times the
+// screen's scale: the same height at every scale (-11 pixels are 8.25 points).
 std::string FontRule(const std::string& Selector, const TFont& Font, int PixelsPerInch) {
     char points[32];
-    std::snprintf(points, sizeof points, "%.2f", Font.Size() * double(TFont::PixelsPerInch) / PixelsPerInch);
+    std::snprintf(points, sizeof points, "%.2f", std::abs(Font.Height()) * 72.0 / PixelsPerInch);
     std::string family = AnsiToUtf8(Font.Name());
     std::erase(family, '"');
     return Selector + ", " + Selector + " * { font-family: \"" + family + "\", sans-serif; font-size: " +
@@ -243,8 +258,7 @@ void TGtkMainWindow::InstallFonts() {
         gtk_widget_set_name(FNatives[i].Widget, name.c_str());
         css += FontRule("#velundo-form #" + name, FNatives[i].Control->Font(), ppi);
     }
-    FFonts = gtk_css_provider_new();
-    gtk_css_provider_load_from_data(FFonts, css.c_str(), -1, nullptr);
+    FFonts = StyleFrom(css);
     AddStyle(GTK_STYLE_PROVIDER(FFonts));
 }
 
