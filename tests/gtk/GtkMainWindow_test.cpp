@@ -453,6 +453,19 @@ GtkWidget* FindImage(GtkWidget* Widget) {
     return found;
 }
 
+// A 16 x 16 glyph of Colour(x, y) (0xRRGGBB); the bottom-left pixel's colour is the transparent one.
+template <typename F>
+void FillGlyph(TBitmap& Glyph, F Colour) {
+    Glyph.SetPixelFormat(pf24bit);
+    Glyph.SetSize(16, 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const uint32_t c = Colour(x, y);
+            uint8_t* p = Glyph.ScanLine(y) + x * 3;
+            p[0] = c & 0xFF, p[1] = c >> 8 & 0xFF, p[2] = c >> 16 & 0xFF;
+        }
+}
+
 // The window's pixel (x, y) of a screenshot, as 0xRRGGBB.
 uint32_t ShotPixel(GdkPixbuf* Shot, int X, int Y) {
     const guchar* p = gdk_pixbuf_get_pixels(Shot) + Y * gdk_pixbuf_get_rowstride(Shot) + X * gdk_pixbuf_get_n_channels(Shot);
@@ -486,16 +499,8 @@ TEST_F(GtkMainWindowTest, ThePaintedFacesFollowAThemeChange) {
 // window shows where the glyph's pixels (pure red here) end and the caption's ink (dark) begins.
 TEST_F(GtkMainWindowTest, GlyphAndCaptionAreFourPixelsApart) {
     Window.reset();
-    for (TBitBtn* button : {PathButton, StartButton}) {
-        button->Glyph().SetPixelFormat(pf24bit);
-        button->Glyph().SetSize(16, 16);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) {
-                uint8_t* p = button->Glyph().ScanLine(y) + x * 3;
-                const bool key = x == 0 && y == 15;
-                p[0] = key ? 255 : 0, p[1] = 0, p[2] = 255;
-            }
-    }
+    for (TBitBtn* button : {PathButton, StartButton})
+        FillGlyph(button->Glyph(), [](int x, int y) { return x == 0 && y == 15 ? 0xFF00FFu : 0xFF0000u; });
     Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
     Show();
     const std::vector<GtkWidget*> c = Children();
@@ -568,16 +573,9 @@ TEST_F(GtkMainWindowTest, AtDeviceScaleTwoTheLayersArePaintedAtDeviceResolution)
 // none a blend of two (a checkerboard would turn to mush in a smoothing upscale).
 TEST_F(GtkMainWindowTest, AtDeviceScaleTwoGlyphsStaySharp) {
     Window.reset();
-    TBitmap& glyph = PathButton->Glyph();
-    glyph.SetPixelFormat(pf24bit);
-    glyph.SetSize(16, 16);
+    // Premultiplied ARGB as the image holds it: the green key pixel transparent, the rest opaque.
     auto colour = [](int x, int y) { return x == 0 && y == 15 ? 0u : (x + y) % 2 ? 0xFFFF0000u : 0xFF0000FFu; };
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            uint8_t* p = glyph.ScanLine(y) + x * 3;
-            const uint32_t c = x == 0 && y == 15 ? 0x00FF00 : colour(x, y); // the key pixel is transparent
-            p[0] = c & 0xFF, p[1] = c >> 8 & 0xFF, p[2] = c >> 16 & 0xFF;
-        }
+    FillGlyph(PathButton->Glyph(), [&](int x, int y) { return x == 0 && y == 15 ? 0x00FF00u : colour(x, y) & 0xFFFFFF; });
     Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
     Show();
     GtkWidget* image = FindImage(Children()[3]);
