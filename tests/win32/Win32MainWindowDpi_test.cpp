@@ -1,6 +1,7 @@
 // WM_DPICHANGED on a real window (under Wine and Xvfb): the launcher's layout at 96 dots per inch
 // (the main window's 96-dpi numbers) is scaled to the new resolution, the window takes the rectangle the system
-// suggests, and no caption outgrows its control in the font made for the new resolution.
+// suggests, and no caption outgrows its control in the font made for the new resolution. And a change
+// of the system's colours or visual style repaints the window.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -148,5 +149,30 @@ TEST(Win32MainWindowDpi, ScalesTheLayoutToTheNewResolution) {
             GetClientRect(control, &box);
             EXPECT_LT(CaptionWidth(control, text) + (16 + 4) * r.Dpi / 96 + 8, box.right) << "\"" << text << "\"";
         }
+    }
+}
+
+// A change of the system colours or of the visual style (high contrast, say) leaves nothing of the
+// window painted in the old ones: the whole client area, panels and buttons included, is due for
+// repainting.
+TEST(Win32MainWindowColours, ASystemColourOrThemeChangeRepaintsTheWholeWindow) {
+    for (UINT message : {UINT(WM_SYSCOLORCHANGE), UINT(WM_THEMECHANGED)}) {
+        SCOPED_TRACE(message);
+        TLauncherLayout layout;
+        TWin32Dialogs backend;
+        TWin32MainWindow window(layout.Form, backend);
+        HWND form = window.Handle();
+        ASSERT_NE(form, nullptr) << "no window (is there a display?)";
+        window.Show();
+        HWND start = ChildWithText(form, layout.Start->Caption());
+        ASSERT_TRUE(start);
+        ValidateRect(form, nullptr);
+        ValidateRect(start, nullptr);
+        SendMessageA(form, message, 0, 0);
+        RECT due{}, client{};
+        GetClientRect(form, &client);
+        ASSERT_TRUE(GetUpdateRect(form, &due, FALSE));
+        EXPECT_TRUE(EqualRect(&due, &client)) << due.right << " x " << due.bottom;
+        EXPECT_TRUE(GetUpdateRect(start, nullptr, FALSE)) << "the start button keeps its old colours";
     }
 }

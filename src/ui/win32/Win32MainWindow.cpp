@@ -388,6 +388,13 @@ intptr_t TWin32MainWindow::HandleFormMessage(unsigned Message, uintptr_t WParam,
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<intptr_t>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        // Another visual style, high contrast, or new system colours: the common controls are told
+        // (a top-level window passes the colour change on), and everything is painted anew in them.
+        for (const TNative& n : FNatives) SendMessageA(n.Window, Message, WParam, LParam);
+        Invalidated();
+        return 0;
     case WM_DPICHANGED:
         ChangeDpi(HIWORD(WParam), *reinterpret_cast<const RECT*>(LParam));
         return 0;
