@@ -9,7 +9,6 @@
 #include "framework/ControlPainter.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
-#include "framework/Scaling.h"
 #include "framework/StdCtrls.h"
 #include "platform/ProgramResource.h"
 #include "platform/SysColors.h"

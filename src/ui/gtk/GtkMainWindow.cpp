@@ -405,8 +405,8 @@ void TGtkMainWindow::Rescale() {
     FSurface.reset();
     SizeClientArea();
     for (TNative& n : FNatives) {
-        n.Bounds = TRect{};       // placed anew
-        n.GlyphIndex = -1;       // shown anew at the new scale
+        n.Bounds = TRect{}; // placed anew
+        n.GlyphIndex = -1;  // shown anew at the new scale
     }
     RemoveFonts();
     InstallFonts();
