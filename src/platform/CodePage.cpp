@@ -33,10 +33,25 @@ char UnitToAnsiChar(char32_t cp) {
 }
 } // namespace
 
-char32_t DecodeUtf8(std::string_view Text, std::size_t& Pos) {
+namespace {
+// The range a continuation byte may take after a lead byte (RFC 3629's table): the second byte of
+// E0, ED, F0 and F4 is narrowed, so that no code point has two forms, none lies above U+10FFFF and,
+// where surrogates are refused, none is one.
+bool SecondByteFits(unsigned char Lead, unsigned char Second, bool AllowSurrogates) {
+    switch (Lead) {
+    case 0xE0: return Second >= 0xA0;
+    case 0xED: return AllowSurrogates || Second <= 0x9F;
+    case 0xF0: return Second >= 0x90;
+    case 0xF4: return Second <= 0x8F;
+    default: return true;
+    }
+}
+
+char32_t Decode(std::string_view Text, std::size_t& Pos, bool AllowSurrogates) {
     const auto c = static_cast<unsigned char>(Text[Pos]);
-    const int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-    if (len == 0 || Pos + len > Text.size()) {
+    const int len = c < 0x80 ? 1 : c >= 0xC2 && c <= 0xDF ? 2 : (c >> 4) == 14 ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (len == 0 || Pos + len > Text.size() ||
+        (len > 1 && !SecondByteFits(c, static_cast<unsigned char>(Text[Pos + 1]), AllowSurrogates))) {
         ++Pos;
         return kNoCodePoint;
     }
@@ -52,6 +67,10 @@ char32_t DecodeUtf8(std::string_view Text, std::size_t& Pos) {
     Pos += len;
     return cp;
 }
+} // namespace
+
+char32_t DecodeUtf8(std::string_view Text, std::size_t& Pos) { return Decode(Text, Pos, false); }
+char32_t DecodeWtf8(std::string_view Text, std::size_t& Pos) { return Decode(Text, Pos, true); }
 
 void AppendUtf8(std::string& Out, char32_t cp) {
     if (cp < 0x80) {

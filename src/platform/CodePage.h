@@ -23,12 +23,15 @@ std::u16string SystemAnsiToUtf16(const std::string& Ansi);
 // malformed bytes become U+FFFD) as UTF-16, for calls that take wide names.
 std::u16string NativeFileNameToUtf16(const std::string& Name);
 
-// UTF-8 itself. DecodeUtf8 reads one code point at Pos and moves past it; a malformed or cut-short
-// sequence gives kNoCodePoint and moves one byte. Lone surrogates encode and decode unchanged, so
-// that a text survives a round trip.
+// UTF-8 itself. DecodeUtf8 reads one code point at Pos and moves past it, as RFC 3629 defines the
+// form: a malformed, overlong or cut-short sequence, a surrogate or a value above U+10FFFF gives
+// kNoCodePoint and moves one byte, so that no other spelling of '.', '/' or '\' gets through.
+// DecodeWtf8 accepts encoded surrogates too: only for text this program made from UTF-16 (where a
+// lone surrogate must survive a round trip), never for names or texts from outside.
 constexpr char32_t kNoCodePoint = 0xFFFFFFFF;
 char32_t DecodeUtf8(std::string_view Text, std::size_t& Pos);
-void AppendUtf8(std::string& Out, char32_t CodePoint);
+char32_t DecodeWtf8(std::string_view Text, std::size_t& Pos);
+void AppendUtf8(std::string& Out, char32_t CodePoint); // lone surrogates are encoded as they are
 // UTF-16 (pairs joined, lone surrogates kept) -> UTF-8.
 std::string Utf16ToUtf8(std::u16string_view Wide);
 

@@ -41,12 +41,12 @@ template <class F> void ForEachUtf16Point(std::string_view bytes, bool bigEndian
     }
 }
 
-// Calls Unit for every UTF-16 unit of UTF-8 text. Text we inserted is valid UTF-8; any other byte
-// stands for itself.
+// Calls Unit for every UTF-16 unit of UTF-8 text (lone surrogates of the file come back as they
+// were). Text we inserted is valid UTF-8; any other byte stands for itself.
 template <class F> void ForEachUtf16Unit(std::string_view text, F Unit) {
     for (size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const char32_t cp = DecodeUtf8(text, i);
+        const char32_t cp = DecodeWtf8(text, i);
         if (cp == kNoCodePoint) {
             Unit(c);
         } else if (cp >= 0x10000) {
