@@ -11,11 +11,17 @@
 // network share) or is empty.
 std::string ToNativePath(const std::string& Path);
 
-// The core form of a native path: absolute paths get drive Z:, relative ones stay relative. Bytes
-// that are not valid UTF-8 come back as '?'.
+// The Windows-1252 form of a native name or path when it has an exact one, which ToNativePath turns
+// back into the same bytes: valid UTF-8 (RFC 3629) whose every character Windows-1252 has, without
+// a backslash (a separator to the core) or a control character (no Windows name has one). Nothing
+// otherwise: such a name is never handed to the core as a converted stand-in for another.
+std::optional<std::string> ExactAnsiName(const std::string& Native);
+
+// The core form of a native path: absolute paths get drive Z:, relative ones stay relative. Empty
+// when the path has no exact form (see ExactAnsiName).
 std::string FromNativePath(const std::string& Native);
 
 // A file the user chose, as the core keeps it: the native path itself in Windows-1252, as the user
-// sees it (/home/ann/Server/Velundo.exe; ToNativePath reads it back); nothing when the name has a
-// character that Windows-1252 lacks, so it is never stored or launched as a mangled '?' path.
+// sees it (/home/ann/Server/Velundo.exe; ToNativePath reads it back); nothing when it has no exact
+// form, so it is never stored or launched as another path.
 std::optional<std::string> ChosenFilePath(const std::string& Native);

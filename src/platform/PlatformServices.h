@@ -59,7 +59,8 @@ public:
     virtual ~IFileSystem() = default;
     // DeleteFileA: fails for read-only files, folders and missing names.
     virtual bool RemoveFile(const std::string& Path) = 0;
-    // True when the name exists and is not a folder.
+    // True when the name is a file (on POSIX: a regular file or a link to one; folders, pipes and
+    // devices are not).
     virtual bool FileExists(const std::string& Path) = 0;
 };
 

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "app/fArbeitsplatz.h"
+#include "platform/NativePaths.h"
+#include "platform/PlatformTest_support.h"
 #include "support/FakePlatform.h"
 #include "systools/TVK_SystemInfo.h"
 
@@ -182,6 +187,38 @@ TEST_F(Controller, ASuccessfulLaunchSweepsBothDesktopsInOrderAndArmsTheTimer) {
     EXPECT_TRUE(form->CloseTimer->Enabled());
     EXPECT_EQ(ui.TimerIntervals, (std::vector<unsigned>{2000}));
     EXPECT_FALSE(ui.Terminated);
+}
+
+// The real search and deletion on a desktop where anyone may have put names: a backslash that the
+// path mapping would read as a separator, bytes without a Windows-1252 form, a line break. The
+// sweep deletes exactly the real matches and nothing outside the desktop.
+TEST_F(Controller, TheSweepOnARealDesktopDeletesOnlyTheEntriesItFound) {
+    if (OnWindows()) GTEST_SKIP() << "names that no Windows file system holds";
+    namespace fs = std::filesystem;
+    TTempFolder temp;
+    const fs::path root = ToNativePath(temp.Path()), desktop = root / "Desktop";
+    const char* const hostile[] = {"Velundo\\..\\..\\Opfer\\Editor.lnk", "Velundo\\Start.lnk",
+                                   "Velundo\xE2\x98\x85.lnk", "Velundo\nNeu.lnk", "Velundo\xFF.lnk",
+                                   "Velundo\xC0\xAE.lnk"};
+    const char* const matches[] = {"Velundo.lnk", "Alt VELUNDO.LNK", "Velundo?.lnk"};
+    const fs::path victims[] = {root / "Opfer" / "Editor.lnk", desktop / "Velundo" / "Start.lnk"};
+    fs::create_directories(desktop / "Velundo");
+    fs::create_directories(root / "Opfer");
+    for (const fs::path& file : victims) std::ofstream(file) << "not to be deleted";
+    for (const char* name : hostile) std::ofstream(desktop / name) << "hostile";
+    for (const char* name : matches) std::ofstream(desktop / name) << "stale";
+    p.Folders.Paths[16] = FromNativePath(desktop.string());
+    p.Services.Search = NativePlatform().Search;
+    p.Services.Files = NativePlatform().Files;
+    FinalizeSystemInfo();
+    InitializeSystemInfo(p.Services);
+
+    form->ServerEdit->SetText("C:\\Velundo.exe");
+    Click(form->BitBtn1);
+
+    for (const fs::path& file : victims) EXPECT_TRUE(fs::exists(file)) << file;
+    for (const char* name : hostile) EXPECT_TRUE(fs::exists(desktop / name)) << "left alone: " << name;
+    for (const char* name : matches) EXPECT_FALSE(fs::exists(desktop / name)) << "deleted: " << name;
 }
 
 TEST_F(Controller, WithoutADesktopFolderOnlyTheAllUsersDesktopIsSwept) {

@@ -37,8 +37,11 @@ TEST(NativePaths, MapBack) {
         {"/", "Z:\\"},
         {"rel/a.ini", "rel\\a.ini"},
         {"/M\xC3\xBCller \xE2\x82\xAC", "Z:\\M\xFCller \x80"},
-        {"/bad\xFF\xFEname", "Z:\\bad??name"}, // not UTF-8 on disk
-        {"/\xE4\xB8\xAD", "Z:\\?"},            // no Windows-1252 form
+        {"/bad\xFF\xFEname", ""},      // not UTF-8 on disk
+        {"/\xE4\xB8\xAD", ""},          // no Windows-1252 form
+        {"/a\\b/c", ""},             // a backslash would read back as a separator
+        {"/a\nb", ""},                // no Windows name has a control character
+        {"/\xC0\xAE\xC0\xAE/x", ""}, // overlong "..": not UTF-8 at all
     };
     for (const Row& row : rows) {
         if (OnWindows()) break; // the identity: nothing to map
@@ -60,6 +63,10 @@ TEST(NativePaths, ChosenFilesKeepTheirNativePathOrAreRefused) {
         {"/srv/V\xC5\x82odek.exe", std::nullopt},        // Polish l with stroke: not in Windows-1252
         {"/srv/bad\xFF.exe", std::nullopt},              // not UTF-8 on disk
         {"/srv/\xC5\xA0koda.exe", "/srv/\x8Akoda.exe"},  // S with caron: Windows-1252 has it
+        {"/srv/a\\b.exe", std::nullopt},                // would be launched as /srv/a/b.exe
+        {"/srv/\xC0\xAE\xC0\xAE/\xC0\xAFV.exe", std::nullopt}, // overlong "../" and "/"
+        {"/srv/V.exe\n[SETTINGS]", std::nullopt},       // a line break would split the stored value
+        {"/srv/V\t.exe", std::nullopt},
     };
     for (const Row& row : rows) {
         const std::optional<std::string> kept = ChosenFilePath(row.Native);

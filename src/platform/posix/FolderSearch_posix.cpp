@@ -2,13 +2,17 @@
 // as Windows matches wildcards (without regard to case), with attributes derived from the file:
 // folder, read-only when the owner may not write, hidden when the name starts with a dot, system for
 // anything that is neither a regular file nor a folder, archive for every regular file.
+//
+// Only entries whose names have an exact Windows-1252 form are reported (no backslash, no control
+// character, nothing that does not survive the way back): the core acts on folder + name, so a
+// converted stand-in would make it act on another file. Such a name is no Windows name anyway.
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 #include <string_view>
 
-#include "platform/CodePage.h"
 #include "platform/NativePaths.h"
 #include "platform/WildcardMatch.h"
 #include "platform/posix/PosixServices.h"
@@ -64,12 +68,12 @@ public:
     bool FindNext(Handle Search, TSearchEntry& Entry) override {
         auto* search = static_cast<TPosixSearch*>(Search);
         while (const dirent* d = ::readdir(search->Dir)) {
-            std::string name = Utf8ToAnsi(d->d_name);
-            if (!WildcardMatch(search->Mask, name)) continue;
+            std::optional<std::string> name = ExactAnsiName(d->d_name);
+            if (!name || !WildcardMatch(search->Mask, *name)) continue;
             search->Path.assign(search->Folder).append(d->d_name);
             const uint32_t attributes = AttributesOf(search->Path, d->d_name);
             if (!MatchesAttributeMask(attributes, search->Attributes)) continue;
-            Entry.Name = std::move(name);
+            Entry.Name = std::move(*name);
             Entry.Attributes = attributes;
             return true;
         }
@@ -90,10 +94,12 @@ public:
         return ::unlink(native.c_str()) == 0;
     }
 
+    // Only a regular file (or a link to one) is a file here: reading a named pipe or a device as
+    // the settings file would block or never end.
     bool FileExists(const std::string& Path) override {
         const std::string native = ToNativePath(Path);
         struct stat st {};
-        return !native.empty() && ::stat(native.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+        return !native.empty() && ::stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     }
 };
 

@@ -28,15 +28,20 @@ std::string ToNativePath(const std::string& Path) {
     return AnsiToUtf8(rest);
 }
 
-std::string FromNativePath(const std::string& Native) {
-    std::string path = Utf8ToAnsi(Native);
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    if (!path.empty() && path[0] == '\\') path = "Z:" + path;
-    return path;
-}
-
-std::optional<std::string> ChosenFilePath(const std::string& Native) {
+std::optional<std::string> ExactAnsiName(const std::string& Native) {
+    for (char c : Native)
+        if (c == '\\' || static_cast<unsigned char>(c) < 0x20) return std::nullopt;
     if (!Utf8FitsAnsi(Native)) return std::nullopt;
     return Utf8ToAnsi(Native);
 }
+
+std::string FromNativePath(const std::string& Native) {
+    std::optional<std::string> path = ExactAnsiName(Native);
+    if (!path) return {};
+    for (char& c : *path)
+        if (c == '/') c = '\\';
+    if (!path->empty() && (*path)[0] == '\\') path->insert(0, "Z:");
+    return *path;
+}
+
+std::optional<std::string> ChosenFilePath(const std::string& Native) { return ExactAnsiName(Native); }

@@ -1,5 +1,6 @@
 // The small system queries on POSIX: program path, special folders from the XDG user folders, no
 // registry, no Windows version, the temporary folder and the language of the locale.
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/CodePage.h"
 #include "platform/LocaleLanguage.h"
 #include "platform/NativePaths.h"
 #include "platform/XdgUserDirs.h"
@@ -28,7 +30,21 @@ public:
         const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
         if (n <= 0 || static_cast<size_t>(n) >= buffer.size()) return {};
         buffer.resize(static_cast<size_t>(n));
-        return FromNativePath(buffer);
+        std::string path = FromNativePath(buffer);
+        return path.empty() ? PathThroughFolderHandle(buffer) : path;
+    }
+
+private:
+    // A program folder whose name Windows-1252 cannot spell is reached through a handle on it that
+    // stays open: Z:\proc\self\fd\N\ is that very folder, so the settings file beside the program
+    // is still the one found and written (never a '?' stand-in for another folder).
+    static std::string PathThroughFolderHandle(const std::string& native) {
+        const size_t slash = native.rfind('/');
+        static const int folder = ::open(native.substr(0, slash).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (folder < 0) return {};
+        const std::string name = native.substr(slash + 1);
+        const std::optional<std::string> spelled = ExactAnsiName(name);
+        return "Z:\\proc\\self\\fd\\" + std::to_string(folder) + "\\" + (spelled ? *spelled : Utf8ToAnsi(name));
     }
 };
 
@@ -77,7 +93,7 @@ public:
         struct stat st {};
         if (::stat(native.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
         Path = FromNativePath(native);
-        return true;
+        return !Path.empty(); // a folder Windows-1252 cannot spell is not to be had, like a missing one
     }
 };
 
@@ -99,6 +115,7 @@ public:
         std::string native = Env("TMPDIR");
         if (native.empty() || native[0] != '/') native = "/tmp";
         std::string path = FromNativePath(native);
+        if (path.empty()) path = "Z:\\tmp"; // a folder Windows-1252 cannot spell: the system's own
         if (path.back() != '\\') path += '\\';
         if (!Buffer || BufferLength < path.size() + 1) return static_cast<uint32_t>(path.size() + 1);
         std::memcpy(Buffer, path.c_str(), path.size() + 1);

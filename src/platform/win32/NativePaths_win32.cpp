@@ -5,4 +5,6 @@ std::string ToNativePath(const std::string& Path) { return Path; }
 
 std::string FromNativePath(const std::string& Native) { return Native; }
 
+std::optional<std::string> ExactAnsiName(const std::string& Native) { return Native; }
+
 std::optional<std::string> ChosenFilePath(const std::string& Native) { return Native; }

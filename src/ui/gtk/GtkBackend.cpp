@@ -122,10 +122,14 @@ void ShapeMessageDialog(GtkMessageDialog* Dialog) {
 
 // The refusal of a chosen file whose name Windows-1252 cannot hold; the name itself is UTF-8.
 std::string UnfitNameMessage(const std::string& Native) {
+    gchar* shown = g_filename_display_name(Native.c_str()); // bytes that are not UTF-8 shown as U+FFFD
+    const std::string name = shown;
+    g_free(shown);
     return AnsiToUtf8("Diese Datei kann nicht \xFC" "bernommen werden: Ihr Pfad enth\xE4lt Zeichen, die das "
                       "Programm nicht speichern kann.") +
-           "\n\n" + Native + "\n\n" +
-           AnsiToUtf8("Bitte w\xE4hlen Sie eine Datei, deren Pfad nur westeurop\xE4ische Schriftzeichen enth\xE4lt.");
+           "\n\n" + name + "\n\n" +
+           AnsiToUtf8("Bitte w\xE4hlen Sie eine Datei, deren Pfad nur westeurop\xE4ische Schriftzeichen enth\xE4lt, "
+                      "ohne umgekehrten Schr\xE4gstrich (\\) und ohne Steuerzeichen wie Zeilenumbr\xFC" "che.");
 }
 
 std::string MessageCaption() { return Application ? Application->Title() : std::string(); }
