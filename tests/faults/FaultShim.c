@@ -6,6 +6,8 @@
  * the descriptor, as Linux does. VELUNDO_FAULT_READONLY_DIR=1 makes the folder refuse new files with
  * EACCES, as a read-only folder does for anyone but root. VELUNDO_FAULT_SHORT=1 makes every write
  * there take only half of its bytes, so that a failing write comes after some bytes have landed.
+ * VELUNDO_FAULT_NO_TMPFILE=1 makes the folder's file system lack unnamed temporary files
+ * (EOPNOTSUPP), as NFS, CIFS and vfat do.
  * VELUNDO_FAULT_COUNT names a file that gets
  * the count of each kind of call at exit, so that a runner knows how many there are to fail. */
 #define _GNU_SOURCE
@@ -81,6 +83,11 @@ static int OpenCommon(int dirfd, const char* path, int flags, mode_t mode, int a
         if (Fails(kOpen)) return -1;
         if (RefusedCreate(path, flags)) {
             errno = EACCES;
+            return -1;
+        }
+        const char* noTmpfile = getenv("VELUNDO_FAULT_NO_TMPFILE");
+        if (noTmpfile && strcmp(noTmpfile, "1") == 0 && (flags & O_TMPFILE) == O_TMPFILE) {
+            errno = EOPNOTSUPP;
             return -1;
         }
     }

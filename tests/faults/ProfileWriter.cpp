@@ -3,6 +3,8 @@
 //
 //   ProfileWriter choose FOLDER PATH   chooses PATH in the dialog; prints the field and every dialog
 //   ProfileWriter kill FOLDER RUNS     kills a writer RUNS times at random moments and checks the file
+//   ProfileWriter race FOLDER WRITES   two processes write WRITES times each at once; every write
+//                                      must succeed
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -148,12 +150,35 @@ int Kill(const std::string& folder, int runs) {
     return bad ? 1 : 0;
 }
 
+int Race(const std::string& folder, int writes) {
+    const std::string ini = FromNativePath(folder + "/Velundo_Client.ini");
+    pid_t writers[2];
+    for (pid_t& pid : writers)
+        if ((pid = ::fork()) == 0) {
+            int failed = 0;
+            for (int i = 0; i < writes; ++i) {
+                const std::string value = "/srv/" + std::to_string(::getpid()) + "/" + std::to_string(i);
+                failed += !PosixPrivateProfile().WriteString("SETTINGS", "Serverpath", value.c_str(), ini);
+            }
+            ::_exit(failed > 0);
+        }
+    int wrong = 0;
+    for (pid_t pid : writers) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        wrong += !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+    }
+    std::cout << "race: " << 2 * writes << " writes, " << wrong << " writer(s) saw a failure\n";
+    return wrong ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "choose" && argc == 4) return Choose(argv[2], argv[3]);
     if (mode == "kill" && argc == 4) return Kill(argv[2], std::atoi(argv[3]));
-    std::cerr << "usage: ProfileWriter choose FOLDER PATH | kill FOLDER RUNS\n";
+    if (mode == "race" && argc == 4) return Race(argv[2], std::atoi(argv[3]));
+    std::cerr << "usage: ProfileWriter choose FOLDER PATH | kill FOLDER RUNS | race FOLDER WRITES\n";
     return 2;
 }

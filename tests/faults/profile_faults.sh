@@ -75,5 +75,57 @@ chmod u+w "$ini"
 cmp -s "$ini" "$work/old" || problem "read-only file: it was written"
 
 "$writer" kill "$dir" 200 || problem "the kill run found a mixed file or a stray file"
+
+# Two launchers writing at once where the file system has no unnamed temporary files: no write
+# fails, and the user's own files that merely look like temporaries (backups) stay.
+printf 'backup' >"$dir/Velundo_Client.ini.~1~"
+printf 'backup' >"$dir/Velundo_Client.ini.~orig"
+printf 'backup' >"$dir/.Velundo_Client.ini.velundo-write-0123"
+env VELUNDO_FAULT_DIR="$dir" VELUNDO_FAULT_NO_TMPFILE=1 LD_PRELOAD="$shim" "$writer" race "$dir" 2000 ||
+  problem "concurrent writes failed"
+for kept in Velundo_Client.ini.~1~ Velundo_Client.ini.~orig .Velundo_Client.ini.velundo-write-0123; do
+  [ -f "$dir/$kept" ] || problem "a write removed the user's $kept"
+done
+
+# Rights as the kernel judges them, for an unprivileged user (root ignores permissions): rows of
+# folder mode, file owner:group and mode (- for none), whether the write succeeds.
+if [ "$(id -u)" != 0 ]; then
+  problem "the rights rows need root, to drop to an unprivileged user with setpriv"
+else
+  nobody=65534 group=4242
+  chmod 755 "$work"
+  install -m 755 "$writer" "$work/writer" # the build folder may be closed to others
+  while read -r folder_mode owner file_mode expect what; do
+    rdir=$work/rights
+    rm -rf "$rdir" && mkdir -m "$folder_mode" "$rdir" && chmod "$folder_mode" "$rdir"
+    if [ "$file_mode" != - ]; then
+      cp "$work/old" "$rdir/Velundo_Client.ini"
+      chown "$owner" "$rdir/Velundo_Client.ini" && chmod "$file_mode" "$rdir/Velundo_Client.ini"
+    fi
+    setpriv --reuid=$nobody --regid=$nobody --groups=$group "$work/writer" choose "$rdir" "$chosen" >"$work/out" 2>&1
+    if [ "$expect" = written ]; then
+      grep -q '^error: ' "$work/out" && problem "$what: refused: $(cat "$work/out")"
+      grep -qF "Serverpath=$chosen" "$rdir/Velundo_Client.ini" || problem "$what: not written"
+    else
+      grep -q '^error: ' "$work/out" || problem "$what: no error shown"
+      if [ "$file_mode" = - ]; then
+        [ -z "$(ls -A "$rdir")" ] || problem "$what: left behind: $(ls -A "$rdir")"
+      else
+        cmp -s "$rdir/Velundo_Client.ini" "$work/old" || problem "$what: the file changed"
+      fi
+    fi
+    if [ "$file_mode" != - ]; then
+      [ "$(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini")" = "$(echo "$owner" | sed 's/root/0/g') $file_mode" ] ||
+        problem "$what: owner or mode changed to $(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini")"
+    fi
+    runs=$((runs + 1))
+  done <<ROWS
+777 root:root 644 refused another-users-file-in-an-open-folder
+777 root:$group 464 written a-file-this-users-group-may-write
+755 root:root - refused a-folder-that-refuses-new-files
+777 $nobody:$nobody 644 written this-users-own-file
+777 $nobody:$nobody 444 refused this-users-read-only-file
+ROWS
+fi
 echo "profile_faults: $runs fault runs, $problems problem(s)"
 [ "$problems" = 0 ]

@@ -5,8 +5,9 @@
 // a temporary file beside the old one, which is then renamed over it; a crash at any moment leaves
 // the old file or the new one (and at worst, between the temporary file's link and its rename, its
 // name, which the next write removes). Where the folder refuses new files but the file itself is writable
-// (an administrator's read-only program folder), the file is rewritten in place, as Windows does, and
-// the old bytes are put back if that fails part-way.
+// (an administrator's read-only program folder), and where the file belongs to another user who lets
+// us write it, the file is rewritten in place, as Windows does, and the old bytes are put back if that
+// fails part-way. Whether we may write is the kernel's judgement of this user's rights.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -26,7 +27,8 @@ enum class TRead { Ok, Missing, Failed };
 
 TRead ReadFileBytes(const std::string& native, std::string& bytes) {
     bytes.clear();
-    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a named pipe in the file's place must not freeze the window; it is no file.
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? TRead::Missing : TRead::Failed;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -71,19 +73,38 @@ std::string FolderOf(const std::string& native) {
     return slash == std::string::npos ? "." : slash == 0 ? "/" : native.substr(0, slash);
 }
 
-// Temporary files are named after the file; a writer holds a lock on its own while the name exists.
-std::string TempPrefix(const std::string& native) {
-    return native + ".~";
+// Temporary files are hidden names of the file's own that no other tool makes
+// (.Velundo_Client.ini.velundo-write-<16 hex digits>); a writer holds a lock on its own while the
+// name exists.
+constexpr std::string_view kTempMark = ".velundo-write-";
+constexpr size_t kTempDigits = 16;
+
+std::string BaseName(const std::string& native) { return native.substr(native.rfind('/') + 1); }
+
+std::string TempName(const std::string& native, uint64_t number) {
+    static const char hex[] = "0123456789abcdef";
+    std::string name = FolderOf(native) + "/." + BaseName(native) + std::string(kTempMark);
+    for (int shift = 60; shift >= 0; shift -= 4) name += hex[(number >> shift) & 15];
+    return name;
+}
+
+// Whether the folder entry is one of our temporary files for the file: exactly the name TempName makes.
+bool IsOurTemp(std::string_view entry, const std::string& base) {
+    const size_t head = 1 + base.size() + kTempMark.size();
+    if (entry.size() != head + kTempDigits || entry[0] != '.' || entry.substr(1, base.size()) != base ||
+        entry.substr(1 + base.size(), kTempMark.size()) != kTempMark)
+        return false;
+    return entry.substr(head).find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
 // Removes temporary files of earlier writers that died before their rename: nobody holds their lock.
 void SweepStaleTemps(const std::string& native) {
     const std::string folder = FolderOf(native);
-    const std::string prefix = TempPrefix(native).substr(native.rfind('/') + 1);
+    const std::string base = BaseName(native);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
-        if (std::string_view(entry->d_name).substr(0, prefix.size()) != prefix) continue;
+        if (!IsOurTemp(entry->d_name, base)) continue;
         const std::string path = folder + "/" + entry->d_name;
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
         if (fd < 0) continue;
@@ -93,34 +114,50 @@ void SweepStaleTemps(const std::string& native) {
     ::closedir(dir);
 }
 
+// Whether the name still leads to the open file: another writer's sweep may have removed it between
+// our exclusive create and our lock.
+bool StillNamed(int fd, const std::string& temp) {
+    struct stat open {}, named {};
+    return ::fstat(fd, &open) == 0 && ::lstat(temp.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+           open.st_ino == named.st_ino;
+}
+
 // A locked temporary file in the folder. Where the file system can, it has no name until its content
 // is safe (Named stays false), so that a crash while writing leaves nothing; else it gets a fresh name
 // at once. Sets FolderRefused when the folder does not let us create files.
 int CreateTemp(const std::string& native, std::string& temp, bool& Named, bool& FolderRefused) {
     static std::mt19937_64 random{std::random_device{}()};
     FolderRefused = Named = false;
-    temp = TempPrefix(native) + std::to_string(random() % 1000000000ull);
+    temp = TempName(native, random());
     int fd = ::open(FolderOf(native).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0 && (errno == EACCES || errno == EPERM)) {
         FolderRefused = true;
         return -1;
     }
-    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            Named = true;
-            break;
-        }
-        if (errno == EACCES || errno == EPERM) FolderRefused = true;
-        if (errno != EEXIST) return -1;
-        temp = TempPrefix(native) + std::to_string(random() % 1000000000ull);
-    }
-    if (fd >= 0 && ::flock(fd, LOCK_EX) != 0) {
+    if (fd >= 0) {
+        if (::flock(fd, LOCK_EX) == 0) return fd;
         ::close(fd);
-        if (Named) ::unlink(temp.c_str());
         return -1;
     }
-    return fd;
+    for (int attempt = 0; attempt < 16; ++attempt, temp = TempName(native, random())) {
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EACCES || errno == EPERM) FolderRefused = true;
+            if (errno != EEXIST) return -1;
+            continue;
+        }
+        if (::flock(fd, LOCK_EX) != 0) {
+            ::close(fd);
+            ::unlink(temp.c_str());
+            return -1;
+        }
+        if (StillNamed(fd, temp)) {
+            Named = true;
+            return fd;
+        }
+        ::close(fd); // swept away before we held the lock: take a new name
+    }
+    return -1;
 }
 
 // Gives an unnamed temporary file its name, just before the rename.
@@ -188,6 +225,13 @@ std::string ResolveLink(const std::string& native) {
     return resolved;
 }
 
+// Whether this user may change the file, as the kernel judges this user's rights (owner, groups,
+// ACLs, a read-only mount); a file without any write bit is read-only also for root, as Windows'
+// read-only attribute is for administrators.
+bool MayWrite(const std::string& native, const struct stat& st) {
+    return (st.st_mode & 0222) != 0 && ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 class TPosixProfile : public IPrivateProfile {
 public:
     uint32_t GetString(const std::string& Section, const std::string& Key, const std::string& Default,
@@ -210,7 +254,10 @@ public:
         if (!ProfileEdit(bytes, Section, Key, Value)) return true;
         struct stat st {};
         const bool exists = read == TRead::Ok && ::stat(native.c_str(), &st) == 0;
-        if (exists && (st.st_mode & S_IWUSR) == 0) return false; // read-only, also for root
+        if (exists && !MayWrite(native, st)) return false;
+        // Another user's file that we may write (through its group, say) is rewritten in place: a
+        // replacement would make it ours and could take that user's rights away.
+        if (exists && st.st_uid != ::geteuid() && ::geteuid() != 0) return RewriteInPlace(native, bytes);
         SweepStaleTemps(native);
         bool folderRefused = false;
         if (ReplaceFile(native, bytes, exists ? &st : nullptr, folderRefused)) return true;
