@@ -1,7 +1,9 @@
-// Shell open on POSIX: an executable regular file is started detached (a session of its own, not
-// waited for) in the given or the current folder; anything else goes to xdg-open. The results are
-// ShellExecuteA's codes.
+// Shell open on POSIX: a program of this system (an executable ELF file or #! script) is started
+// detached (a session of its own, not waited for) in the given or the current folder; anything else,
+// a Windows program included, goes to the desktop's opener, xdg-open. The results are ShellExecuteA's
+// codes.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,7 +11,7 @@
 
 #include <cerrno>
 #include <chrono>
-#include <thread>
+#include <cstring>
 #include <vector>
 
 #include "platform/CodePage.h"
@@ -60,61 +62,103 @@ intptr_t CodeOfErrno(int error) {
     }
 }
 
-// Runs argv[0] (searched in PATH when it has no slash) in a new session, in `folder` when not empty.
-// With `detach` the program is started through an intermediate process that ends at once, so it is
-// never waited for; the result is 0 or the errno of a failed start. Without it, the child is waited
-// for up to a few seconds and its exit status is returned in `status` (-1 when still running).
-int Spawn(const std::vector<std::string>& args, const std::string& folder, bool detach, int& status) {
+// What a started child reports through its pipe: that its exec failed (with errno), or, for a
+// waited-for child, how it ended.
+struct TReport {
+    int Kind; // kExecFailed or kExited
+    int Value;
+};
+enum { kExecFailed = 1, kExited = 2 };
+
+// In a new child: the signal dispositions and mask a program gets from a fresh session, not the
+// launcher's (an ignored SIGPIPE or SIGCHLD would be inherited through exec).
+void ResetSignals() {
+    struct sigaction standard {};
+    standard.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal) ::sigaction(signal, &standard, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+[[noreturn]] void Exec(char* const* argv, const std::string& folder, bool searchPath, int report) {
+    int error = 0;
+    if (!folder.empty() && ::chdir(folder.c_str()) != 0) error = errno;
+    if (!error) {
+        // execv, not execvp, for a file we found: execvp runs what the kernel cannot start with /bin/sh.
+        searchPath ? ::execvp(argv[0], argv) : ::execv(argv[0], argv);
+        error = errno;
+    }
+    const TReport failed{kExecFailed, error};
+    (void)!::write(report, &failed, sizeof failed);
+    ::_exit(127);
+}
+
+// Starts argv[0] in a session of its own, in `folder` when not empty, as a grandchild that init
+// adopts, so that the launcher never leaves a zombie and never waits for the program. Only
+// async-signal-safe calls between fork and exec: the GTK process has threads.
+//
+// The result is 0 or the errno of a failed start. With `wait`, the program's exit status is read
+// for up to a few seconds into `status` (-1 when it still runs then: a handler that stays).
+int Spawn(const std::vector<std::string>& args, const std::string& folder, bool searchPath, bool wait,
+          int& status) {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0) return errno;
     const pid_t child = ::fork();
-    if (child < 0) {
-        const int error = errno;
-        ::close(report[0]);
-        ::close(report[1]);
-        return error;
-    }
     if (child == 0) {
+        ::close(report[0]);
         ::setsid();
-        if (detach) {
-            const pid_t grandchild = ::fork();
-            if (grandchild != 0) ::_exit(grandchild < 0 ? 1 : 0);
-        }
-        int error = 0;
-        if (!folder.empty() && ::chdir(folder.c_str()) != 0) error = errno;
-        if (!error) {
-            ::execvp(argv[0], argv.data());
-            error = errno;
-        }
-        (void)!::write(report[1], &error, sizeof error);
-        ::_exit(127);
+        ResetSignals();
+        if (::fork() != 0) ::_exit(0); // the first child ends at once; init adopts the second
+        if (!wait) Exec(argv.data(), folder, searchPath, report[1]);
+        const pid_t program = ::fork();
+        if (program == 0) Exec(argv.data(), folder, searchPath, report[1]);
+        int raw = 0;
+        while (program > 0 && ::waitpid(program, &raw, 0) < 0 && errno == EINTR) {}
+        const TReport ended{kExited, program > 0 && WIFEXITED(raw) ? WEXITSTATUS(raw) : 1};
+        (void)!::write(report[1], &ended, sizeof ended);
+        ::_exit(0);
     }
+    const int forkError = child < 0 ? errno : 0;
     ::close(report[1]);
-    int error = 0;
-    ssize_t got;
-    do got = ::read(report[0], &error, sizeof error);
-    while (got < 0 && errno == EINTR);
-    ::close(report[0]);
-    if (got != sizeof error) error = 0; // the pipe closed on a successful exec
+    if (child > 0)
+        while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) {}
     status = -1;
-    int raw = 0;
-    if (detach) {
-        while (::waitpid(child, &raw, 0) < 0 && errno == EINTR) {}
-    } else if (!error) {
-        for (int i = 0; i < 100; ++i) { // xdg-open hands over and ends; a handler that stays is left running
-            if (::waitpid(child, &raw, WNOHANG) == child) {
-                status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 1;
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    int error = forkError;
+    // Without `wait` the pipe closes when the exec succeeds; with it, the program's end is reported.
+    for (auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5); !error;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+        pollfd in{report[0], POLLIN, 0};
+        const int ready = left.count() > 0 ? ::poll(&in, 1, static_cast<int>(left.count())) : 0;
+        if (ready < 0 && errno == EINTR) continue;
+        TReport got{};
+        if (ready <= 0 || ::read(report[0], &got, sizeof got) != sizeof got) break;
+        if (got.Kind == kExecFailed) error = got.Value;
+        if (got.Kind == kExited) {
+            status = got.Value;
+            break;
         }
-    } else {
-        while (::waitpid(child, &raw, 0) < 0 && errno == EINTR) {}
     }
+    ::close(report[0]);
     return error;
+}
+
+// Whether the file is a program this system starts itself: an ELF binary or a script with a #!
+// line. A file that cannot be read (execute-only) is left to the kernel. Anything else with the
+// execute bit (a Windows program on a share that marks every file executable, a text file) is not
+// run: the shell would try to read it as commands.
+bool RunsDirectly(const std::string& native) {
+    const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return errno == EACCES;
+    char head[4] = {};
+    ssize_t n;
+    do n = ::read(fd, head, sizeof head);
+    while (n < 0 && errno == EINTR);
+    ::close(fd);
+    return (n == 4 && std::memcmp(head, "\x7F" "ELF", 4) == 0) || (n >= 2 && head[0] == '#' && head[1] == '!');
 }
 
 bool FolderExists(const std::string& native) {
@@ -147,13 +191,15 @@ public:
             return CodeOfErrno(errno);
         }
         int status = 0;
-        if (S_ISREG(st.st_mode) && (st.st_mode & 0111) != 0) {
-            std::vector<std::string> args{native.find('/') == std::string::npos ? "./" + native : native};
+        // A name such as "-x.exe" must not be read as an option, by the program or by xdg-open.
+        const std::string path = native[0] == '/' ? native : "./" + native;
+        if (S_ISREG(st.st_mode) && (st.st_mode & 0111) != 0 && RunsDirectly(native)) {
+            std::vector<std::string> args{path};
             for (std::string& a : SplitParameters(Parameters)) args.push_back(std::move(a));
-            const int error = Spawn(args, folder, true, status);
+            const int error = Spawn(args, folder, false, false, status);
             return error ? CodeOfErrno(error) : kStarted;
         }
-        const int error = Spawn({"xdg-open", native}, folder, false, status);
+        const int error = Spawn({"xdg-open", path}, folder, true, true, status);
         if (error) return kNoAssociation; // no xdg-open
         if (status == 0 || status == -1) return kStarted;
         return status == 2 ? kFileNotFound : kNoAssociation;
