@@ -366,21 +366,53 @@ void TReader::FinishLoading() {
     for (TComponent* c : FLoaded) c->Loaded();
 }
 
+// Checks a description's bounds in one pass over the text, before it is parsed into a tree: the
+// parser's own callback would scan each finished object again and take quadratic time.
+class TBoundsCheck : public nlohmann::json_sax<json> {
+public:
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t& Value) override { return CheckString(Value); }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return Open(); }
+    bool key(string_t& Name) override {
+        if (++FMembers.back() > kMaxMembers) throw EReadError(kReadError + "zu viele Eintr\xE4ge");
+        return CheckString(Name);
+    }
+    bool end_object() override { return Close(); }
+    bool start_array(std::size_t) override { return Open(); }
+    bool end_array() override { return Close(); }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& Error) override {
+        throw EReadError(kReadError + Error.what());
+    }
+
+private:
+    static bool CheckString(const string_t& Text) {
+        if (Text.size() > kMaxStringSize) throw EReadError(kReadError + "Text zu lang");
+        return true;
+    }
+    // At most kMaxDepth containers are open at once, the outermost included.
+    bool Open() {
+        if (FMembers.size() >= static_cast<size_t>(kMaxDepth)) throw EReadError(kReadError + "zu tief verschachtelt");
+        FMembers.push_back(0);
+        return true;
+    }
+    bool Close() {
+        FMembers.pop_back();
+        return true;
+    }
+    std::vector<size_t> FMembers; // members so far of each open container
+};
+
 json Parse(const std::string& Text) {
     if (Text.size() > kMaxTextSize) throw EReadError(kReadError + "Text zu lang");
-    std::vector<size_t> members(kMaxDepth + 2, 0); // members of the object open at each depth
-    const json::parser_callback_t bounds = [&](int depth, json::parse_event_t event, json& parsed) {
-        if (depth > kMaxDepth) throw EReadError(kReadError + "zu tief verschachtelt");
-        if (event == json::parse_event_t::object_start) members[static_cast<size_t>(depth) + 1] = 0;
-        if (event == json::parse_event_t::key && ++members[static_cast<size_t>(depth)] > kMaxMembers)
-            throw EReadError(kReadError + "zu viele Eintr\xE4ge");
-        if ((event == json::parse_event_t::value || event == json::parse_event_t::key) && parsed.is_string() &&
-            parsed.get_ref<const std::string&>().size() > kMaxStringSize)
-            throw EReadError(kReadError + "Text zu lang");
-        return true;
-    };
+    TBoundsCheck bounds;
     try {
-        return json::parse(Text, bounds);
+        json::sax_parse(Text, &bounds);
+        return json::parse(Text);
     } catch (const json::exception& e) {
         throw EReadError(kReadError + e.what());
     }

@@ -377,6 +377,8 @@ TEST(StreamingComponents, HostileTextEndsInTheReadersError) {
     hugeBlob += "]}";
     std::string deepObjects;
     for (int i = 0; i < 100000; ++i) deepObjects += R"({"a": )";
+    std::string manyEmpty; // each object's end once cost a scan of its parent: quadratic in the count
+    for (int i = 0; i < 100000; ++i) manyEmpty += "{},";
     struct Row {
         const char* What;
         std::string Text;
@@ -388,6 +390,12 @@ TEST(StreamingComponents, HostileTextEndsInTheReadersError) {
         {"many members", manyMembers, "Fehler beim Lesen der Fensterbeschreibung: zu viele Eintr\xE4ge"},
         {"many components", manyComponents, "Fehler beim Lesen von T4095: zu viele Komponenten"},
         {"a long text", std::string(17u << 20, ' '), "Fehler beim Lesen der Fensterbeschreibung: Text zu lang"},
+        {"65 levels", R"({"class": "TRootForm", "x": )" + nested(64) + "}",
+         "Fehler beim Lesen der Fensterbeschreibung: zu tief verschachtelt"},
+        {"64 levels", R"({"class": "TRootForm", "x": )" + nested(63) + "}",
+         "Fehler beim Lesen von TRootForm: Unbekannter Eintrag x"},
+        {"many empty objects", R"({"class": "TRootForm", "x": [)" + manyEmpty + "{}]}",
+         "Fehler beim Lesen von TRootForm: Unbekannter Eintrag x"},
     };
     for (const Row& row : rows) {
         TRootForm form(nullptr);
