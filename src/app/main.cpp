@@ -21,8 +21,8 @@ void RunMainWindow(TApplication& Application, TUiSession& Session, const TPlatfo
 }
 } // namespace
 
-int main(int argc, char** argv) {
-    std::unique_ptr<TUiSession> session = CreateUiSession(argc, argv);
+int main() {
+    std::unique_ptr<TUiSession> session = CreateUiSession();
     TApplication application(session->Backend(), NativePlatform().Program->ProgramPath());
     Application = &application;
     int status = 0;

@@ -20,8 +20,9 @@ public:
     virtual bool GdiplusOutlivesUnits() const { return false; }
 };
 
-// Starts the back end (it may take its own options from the command line).
-std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv);
+// Starts the back end. The program has no command-line options, so none reach the toolkit either
+// (GTK's own, such as --gtk-module, would load code).
+std::unique_ptr<TUiSession> CreateUiSession();
 
 // For a program that shows no window but draws as the window would (the headless render compared
 // with a screenshot): the system colours become the desktop's own, as the session gives them (GTK:

@@ -42,9 +42,9 @@ void SetProgramIdentity() {
     g_set_prgname(kApplicationId);
 }
 
-std::unique_ptr<TUiSession> CreateUiSession(int& Argc, char**& Argv) {
+std::unique_ptr<TUiSession> CreateUiSession() {
     SetProgramIdentity();
-    if (!gtk_init_check(&Argc, &Argv)) {
+    if (!gtk_init_check(nullptr, nullptr)) {
         const char* display = g_getenv("DISPLAY");
         std::fprintf(stderr, "Velundo Client: no display to show the window on (DISPLAY is %s)\n",
                      display ? display : "not set");

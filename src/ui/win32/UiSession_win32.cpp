@@ -38,6 +38,6 @@ private:
 };
 } // namespace
 
-std::unique_ptr<TUiSession> CreateUiSession(int&, char**&) { return std::make_unique<TWin32Session>(); }
+std::unique_ptr<TUiSession> CreateUiSession() { return std::make_unique<TWin32Session>(); }
 
 void UseDesktopColours() {} // GetSysColor gives the desktop's colours already
