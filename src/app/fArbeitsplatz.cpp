@@ -97,21 +97,46 @@ void TMainForm::BindFields() {
     Bind(*this, JvGradient2, "JvGradient2");
 }
 
-std::string TMainForm::SettingsFileName() const { return FExeDir + kSettingsFile; }
+std::string TMainForm::UserSettingsFileName() const {
+    const std::string appData = WindowsInfo ? WindowsInfo->AppDataDir : std::string();
+    if (appData.empty()) return {};
+    return AppendBackslash(appData) + UserSettingsFolderName() + "\\" + kSettingsFile;
+}
+
+std::string TMainForm::SettingsFileName() const {
+    const std::string user = UserSettingsFileName();
+    return !user.empty() && FPlatform.Files->FileExists(user) ? user : FExeDir + kSettingsFile;
+}
 
 void TMainForm::FormCreate(TObject*) { FExeDir = AppendBackslash(ExtractFolder(FPlatform.Program->ProgramPath())); }
 
 void TMainForm::FormActivate(TObject*) {
-    if (!FPlatform.Files->FileExists(AppendBackslash(FExeDir) + kSettingsFile)) return;
-    TIniFile ini(SettingsFileName(), FPlatform.Profile);
+    const std::string file = SettingsFileName();
+    if (!FPlatform.Files->FileExists(file)) return;
+    TIniFile ini(file, FPlatform.Profile);
     ServerEdit->SetText(ini.ReadString(kSection, kKey, ""));
 }
 
 void TMainForm::PfadBitBtnClick(TObject*) {
     if (!OpenDialog1->Execute()) return;
     ServerEdit->SetText(OpenDialog1->FileName());
-    TIniFile ini(SettingsFileName(), FPlatform.Profile);
-    ini.WriteString(kSection, kKey, Trim(ServerEdit->Text()));
+    StoreServerPath(Trim(ServerEdit->Text()));
+}
+
+void TMainForm::StoreServerPath(const std::string& Path) {
+    const std::string file = SettingsFileName(), user = UserSettingsFileName();
+    try {
+        TIniFile ini(file, FPlatform.Profile);
+        ini.WriteString(kSection, kKey, Path);
+    } catch (const EIniFileException&) {
+        // Where the program's folder refuses this user (an installed program), the per-user file
+        // takes over, and stays the settings file from then on. A full disk or an I/O error is no
+        // refusal: its message stands, and the old file is kept.
+        if (user.empty() || file == user || !FPlatform.Profile->LastWriteRefused()) throw;
+        FPlatform.Files->CreateFolder(ExtractFolder(user));
+        TIniFile ini(user, FPlatform.Profile);
+        ini.WriteString(kSection, kKey, Path);
+    }
 }
 
 void TMainForm::BitBtn1Click(TObject*) {

@@ -55,7 +55,11 @@ private:
     // The handler a description names, or none.
     TNotifyEvent Handler(const std::string& MethodName);
     void BindFields();
+    // The settings file: the per-user one once it exists, else the one beside the program.
     std::string SettingsFileName() const;
+    // The per-user file in the user's application-data folder; empty when that folder is not known.
+    std::string UserSettingsFileName() const;
+    void StoreServerPath(const std::string& Path);
     // Deletes the shortcuts to the product in one folder: Pattern is Folder followed by "*.*".
     void SweepShortcuts(const std::string& Folder, const std::string& Pattern);
 

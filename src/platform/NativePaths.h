@@ -21,6 +21,10 @@ std::optional<std::string> ExactAnsiName(const std::string& Native);
 // when the path has no exact form (see ExactAnsiName).
 std::string FromNativePath(const std::string& Native);
 
+// A core path as the user of this system knows it, for messages: Z:\home\ann\a.ini is /home/ann/a.ini
+// on POSIX; on Windows the path itself.
+std::string DisplayPath(const std::string& Path);
+
 // A file the user chose, as the core keeps it: the native path itself in Windows-1252, as the user
 // sees it (/home/ann/Server/Velundo.exe; ToNativePath reads it back); nothing when it has no exact
 // form, so it is never stored or launched as another path.

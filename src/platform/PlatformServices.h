@@ -62,6 +62,8 @@ public:
     // True when the name is a file (on POSIX: a regular file or a link to one; folders, pipes and
     // devices are not).
     virtual bool FileExists(const std::string& Path) = 0;
+    // CreateDirectoryA for one folder (its parent must exist); true also when it exists already.
+    virtual bool CreateFolder(const std::string& Path) = 0;
 };
 
 class IPrivateProfile {
@@ -75,7 +77,14 @@ public:
     // flushes the cached copy of the file. Returns false on failure.
     virtual bool WriteString(const char* Section, const char* Key, const char* Value,
                              const std::string& FileName) = 0;
+    // Whether the last write that failed (not counting flushes) was refused for lack of permission:
+    // access denied, a read-only file, folder or file system. Not after a full disk or an I/O error.
+    virtual bool LastWriteRefused() = 0;
 };
+
+// The name of the per-user folder of the program's settings inside the user's application-data
+// folder: "Velundo" on Windows, "velundo" on Linux (as configuration folders are named there).
+const char* UserSettingsFolderName();
 
 // Special-folder numbers (the shell's CSIDL values).
 enum TSpecialFolder : int {

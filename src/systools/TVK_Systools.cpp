@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/NativePaths.h"
+
 std::string AppendBackslash(const std::string& Path) {
     if (Path.empty()) return Path;
     if (Path.size() == 2 && Path[1] == ':') return Path + "\\";
@@ -47,5 +49,5 @@ std::string TIniFile::ReadString(const std::string& Section, const std::string& 
 
 void TIniFile::WriteString(const std::string& Section, const std::string& Ident, const std::string& Value) {
     if (!FProfile.WriteString(Section.c_str(), Ident.c_str(), Value.c_str(), FileName()))
-        throw EIniFileException(FormatText("In %s kann nicht geschrieben werden", FileName()));
+        throw EIniFileException(FormatText("In %s kann nicht geschrieben werden", DisplayPath(FileName())));
 }

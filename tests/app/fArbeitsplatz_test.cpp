@@ -99,6 +99,48 @@ TEST_F(Controller, AFailedSettingsWriteIsShownAsAnErrorWithAFullStop) {
     EXPECT_TRUE(p.Profile.Calls.back().NullSection) << "flushed on the error path too";
 }
 
+// Where the path is kept: the per-user file once it exists; else beside the program, unless the
+// program's folder refuses this user; a full disk or an I/O error is no refusal.
+TEST_F(Controller, ThePathIsKeptWhereThisUserMayWrite) {
+    const std::string appData = "C:\\Dokumente und Einstellungen\\ann\\Anwendungsdaten";
+    const std::string userFolder = appData + "\\" + UserSettingsFolderName(), user = userFolder + "\\Velundo_Client.ini";
+    struct Row {
+        const char* What;
+        bool UserExists, BesideRefused, UserRefused, IoError;
+        std::string Stored, Error, Created;
+    } rows[] = {
+        {"beside the program", false, false, false, false, kIni, "", ""},
+        {"the per-user file once it exists", true, false, false, false, user, "", ""},
+        {"the program's folder refuses", false, true, false, false, user, "", userFolder},
+        {"both refuse", false, true, true, false, "", "In " + user + " kann nicht geschrieben werden.", userFolder},
+        {"a full disk", false, false, false, true, "", "In " + kIni + " kann nicht geschrieben werden.", ""},
+    };
+    p.Folders.Paths[sfAppData] = appData;
+    FinalizeSystemInfo();
+    InitializeSystemInfo(p.Services);
+    ui.ConfirmOpen = true;
+    ui.ChosenFile = "\\\\srv\\Velundo.exe";
+    for (const Row& row : rows) {
+        p.Profile = FakeProfile();
+        p.Files = FakeFiles();
+        ui.Dialogs.clear();
+        if (row.UserExists) p.Files.Existing.insert(user);
+        if (row.BesideRefused) p.Profile.Refused.insert(kIni);
+        if (row.UserRefused) p.Profile.Refused.insert(user);
+        p.Profile.FailWrites = row.IoError;
+        Click(form->PfadBitBtn);
+        std::string stored;
+        for (const auto& [id, value] : p.Profile.Values) stored += id.substr(0, id.find('|'));
+        EXPECT_EQ(stored, row.Stored) << row.What;
+        EXPECT_EQ(ui.Dialogs.empty() ? "" : ui.Dialogs[0].Text, row.Error) << row.What;
+        EXPECT_EQ(p.Files.Created.empty() ? "" : p.Files.Created[0], row.Created) << row.What;
+    }
+    p.Files.Existing = {kIni, user}; // once there, the per-user file is the one shown
+    p.Profile.Values[FakeProfile::Id(user, "SETTINGS", "Serverpath")] = "per user";
+    form->Activate();
+    EXPECT_EQ(form->ServerEdit->Text(), "per user");
+}
+
 TEST_F(Controller, ABlankPathAsksForOneAndLaunchesNothing) {
     for (const std::string& text : std::vector<std::string>{"", "   ", std::string("\t\r\n\0 ", 5)}) {
         ui.Dialogs.clear();

@@ -15,8 +15,7 @@ ini=$dir/Velundo_Client.ini
 chosen=/n/Velundo.exe # shorter than the old path: a rewrite in place truncates
 printf '; kept\r\n[SETTINGS]\r\nServerpath=/old/Velundo.exe\r\n[Other]\r\nk=v\r\n' >"$work/old"
 printf '; kept\r\n[SETTINGS]\r\nServerpath=%s\r\n[Other]\r\nk=v\r\n' "$chosen" >"$work/new"
-core_ini="Z:$(echo "$ini" | tr / '\\')"
-error="error: In $core_ini kann nicht geschrieben werden."
+error="error: In $ini kann nicht geschrieben werden."
 runs=0 problems=0
 problem() { echo "profile_faults: $*" >&2; problems=$((problems + 1)); }
 
@@ -87,45 +86,70 @@ for kept in Velundo_Client.ini.~1~ Velundo_Client.ini.~orig .Velundo_Client.ini.
   [ -f "$dir/$kept" ] || problem "a write removed the user's $kept"
 done
 
-# Rights as the kernel judges them, for an unprivileged user (root ignores permissions): rows of
-# folder mode, file owner:group and mode (- for none), whether the write succeeds.
+# Where the path is kept, with rights as the kernel judges them, for an unprivileged user (root
+# ignores permissions). Rows: the program folder's mode; the file beside it (owner:group mode, or -);
+# the user's application-data folder (- none known; missing: no velundo folder yet; file: a per-user
+# file exists; closed: root's, mode 755); where the path lands (beside, user, or the file named in
+# the message when both refuse).
 if [ "$(id -u)" != 0 ]; then
   problem "the rights rows need root, to drop to an unprivileged user with setpriv"
 else
   nobody=65534 group=4242
   chmod 755 "$work"
   install -m 755 "$writer" "$work/writer" # the build folder may be closed to others
-  while read -r folder_mode owner file_mode expect what; do
-    rdir=$work/rights
-    rm -rf "$rdir" && mkdir -m "$folder_mode" "$rdir" && chmod "$folder_mode" "$rdir"
+  rdir=$work/rights appdata=$work/config
+  peruser=$appdata/velundo/Velundo_Client.ini
+  while read -r folder_mode owner file_mode user expect what; do
+    rm -rf "$rdir" "$appdata" && mkdir -m "$folder_mode" "$rdir" && chmod "$folder_mode" "$rdir"
     if [ "$file_mode" != - ]; then
       cp "$work/old" "$rdir/Velundo_Client.ini"
       chown "$owner" "$rdir/Velundo_Client.ini" && chmod "$file_mode" "$rdir/Velundo_Client.ini"
     fi
-    setpriv --reuid=$nobody --regid=$nobody --groups=$group "$work/writer" choose "$rdir" "$chosen" >"$work/out" 2>&1
-    if [ "$expect" = written ]; then
-      grep -q '^error: ' "$work/out" && problem "$what: refused: $(cat "$work/out")"
-      grep -qF "Serverpath=$chosen" "$rdir/Velundo_Client.ini" || problem "$what: not written"
-    else
-      grep -q '^error: ' "$work/out" || problem "$what: no error shown"
-      if [ "$file_mode" = - ]; then
-        [ -z "$(ls -A "$rdir")" ] || problem "$what: left behind: $(ls -A "$rdir")"
-      else
-        cmp -s "$rdir/Velundo_Client.ini" "$work/old" || problem "$what: the file changed"
+    appdata_env=()
+    if [ "$user" != - ]; then
+      mkdir -m 755 "$appdata" && appdata_env=(VELUNDO_APPDATA="$appdata")
+      [ "$user" = closed ] || chown $nobody:$nobody "$appdata"
+      if [ "$user" = file ]; then
+        mkdir "$appdata/velundo" && cp "$work/old" "$peruser" && chown -R $nobody:$nobody "$appdata"
       fi
     fi
-    if [ "$file_mode" != - ]; then
-      [ "$(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini")" = "$(echo "$owner" | sed 's/root/0/g') $file_mode" ] ||
-        problem "$what: owner or mode changed to $(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini")"
+    before=$(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini" 2>/dev/null)
+    env "${appdata_env[@]}" setpriv --reuid=$nobody --regid=$nobody --groups=$group "$work/writer" choose "$rdir" "$chosen" \
+      >"$work/out" 2>&1
+    case $expect in
+      beside) landed=$rdir/Velundo_Client.ini ;;
+      user) landed=$peruser ;;
+      *) landed= ;;
+    esac
+    if [ -n "$landed" ]; then
+      grep -q '^error: ' "$work/out" && problem "$what: refused: $(cat "$work/out")"
+      grep -qF "Serverpath=$chosen" "$landed" || problem "$what: not written to $landed"
+    else
+      grep -qxF "error: In $work/$expect kann nicht geschrieben werden." "$work/out" ||
+        problem "$what: not the message naming $expect: $(cat "$work/out")"
     fi
+    [ "$landed" = "$rdir/Velundo_Client.ini" ] || [ "$file_mode" = - ] || cmp -s "$rdir/Velundo_Client.ini" "$work/old" ||
+      problem "$what: the file beside the program changed"
+    [ "$(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini" 2>/dev/null)" = "$before" ] || [ "$file_mode" = - ] ||
+      problem "$what: owner or mode beside changed to $(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini")"
+    [ "$landed" != "$rdir/Velundo_Client.ini" ] && [ "$file_mode" = - ] && [ -n "$(ls -A "$rdir")" ] &&
+      problem "$what: left beside the program: $(ls -A "$rdir")"
+    [ "$landed" != "$peruser" ] && [ "$user" != file ] && [ -e "$appdata/velundo" ] &&
+      problem "$what: a per-user folder was made"
     runs=$((runs + 1))
   done <<ROWS
-777 root:root 644 refused another-users-file-in-an-open-folder
-777 root:$group 464 written a-file-this-users-group-may-write
-755 root:root - refused a-folder-that-refuses-new-files
-777 $nobody:$nobody 644 written this-users-own-file
-777 $nobody:$nobody 444 refused this-users-read-only-file
+777 - - missing beside a-writable-folder
+777 $nobody:$nobody 644 missing beside this-users-own-file
+777 root:$group 464 - beside a-file-this-users-group-may-write
+755 root:root - missing user a-read-only-folder-without-a-file
+755 root:root 644 missing user a-read-only-folder-with-a-file
+777 $nobody:$nobody 444 missing user a-read-only-file
+777 root:root 644 missing user another-users-file-in-an-open-folder
+777 $nobody:$nobody 644 file user a-per-user-file-wins
+755 root:root - closed config/velundo/Velundo_Client.ini both-refuse
+777 root:root 644 - rights/Velundo_Client.ini refused-without-a-per-user-folder
 ROWS
 fi
+
 echo "profile_faults: $runs fault runs, $problems problem(s)"
 [ "$problems" = 0 ]

@@ -79,6 +79,11 @@ struct FakeFiles : IFileSystem {
         return true;
     }
     bool FileExists(const std::string& Path) override { return Existing.count(Path) != 0; }
+    std::vector<std::string> Created; // folders
+    bool CreateFolder(const std::string& Path) override {
+        Created.push_back(Path);
+        return true;
+    }
 };
 
 struct ProfileCall {
@@ -90,7 +95,9 @@ struct ProfileCall {
 
 struct FakeProfile : IPrivateProfile {
     std::map<std::string, std::string> Values; // "file|section|key" -> value
-    bool FailWrites = false;
+    bool FailWrites = false;         // as an I/O error fails them
+    std::set<std::string> Refused;   // files whose writes are refused for lack of permission
+    bool Refusal = false;
     std::vector<ProfileCall> Calls;
     static std::string Id(const std::string& f, const std::string& s, const std::string& k) {
         return f + "|" + s + "|" + k;
@@ -109,10 +116,12 @@ struct FakeProfile : IPrivateProfile {
         Calls.push_back({true, Section ? Section : "", Key ? Key : "", Value ? Value : "", FileName, !Section, !Key,
                          !Value, 0});
         if (!Section) return true;
-        if (FailWrites) return false;
+        Refusal = Refused.count(FileName) != 0;
+        if (FailWrites || Refusal) return false;
         if (Key && Value) Values[Id(FileName, Section, Key)] = Value;
         return true;
     }
+    bool LastWriteRefused() override { return Refusal; }
 };
 
 struct FakeFolders : ISpecialFolders {

@@ -66,7 +66,7 @@ TEST_F(NativeFolder, IniFileWriteIntoAMissingFolderRaisesAndCreatesNothing) {
         ini.WriteString("SETTINGS", "Serverpath", "x");
         FAIL() << "no exception";
     } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message(), "In " + file + " kann nicht geschrieben werden");
+        EXPECT_EQ(e.Message(), "In " + ToNativePath(file) + " kann nicht geschrieben werden") << "the path as this system writes it";
     }
     EXPECT_FALSE(fs::exists(ToNativePath(Folder + "fehlt")));
 }

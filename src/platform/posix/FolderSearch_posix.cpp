@@ -101,6 +101,13 @@ public:
         struct stat st {};
         return !native.empty() && ::stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     }
+
+    bool CreateFolder(const std::string& Path) override {
+        const std::string native = ToNativePath(Path);
+        struct stat st {};
+        if (native.empty()) return false;
+        return ::mkdir(native.c_str(), 0777) == 0 || (errno == EEXIST && ::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+    }
 };
 
 } // namespace

@@ -44,4 +44,13 @@ std::string FromNativePath(const std::string& Native) {
     return *path;
 }
 
+std::string DisplayPath(const std::string& Path) {
+    if (HasDrive(Path) && Path[0] != 'Z' && Path[0] != 'z') return Path; // no such place here
+    std::string shown = HasDrive(Path) ? Path.substr(2) : Path;
+    if (shown.empty() && !Path.empty()) shown = "/";
+    for (char& c : shown)
+        if (c == '\\') c = '/';
+    return shown;
+}
+
 std::optional<std::string> ChosenFilePath(const std::string& Native) { return ExactAnsiName(Native); }

@@ -23,13 +23,16 @@
 
 namespace {
 
-enum class TRead { Ok, Missing, Failed };
+enum class TRead { Ok, Missing, Refused, Failed };
+
+bool IsRefusal(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
 TRead ReadFileBytes(const std::string& native, std::string& bytes) {
     bytes.clear();
     // Not blocking: a named pipe in the file's place must not freeze the window; it is no file.
     const int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? TRead::Missing : TRead::Failed;
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? TRead::Missing : IsRefusal(errno) ? TRead::Refused : TRead::Failed;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -130,7 +133,7 @@ int CreateTemp(const std::string& native, std::string& temp, bool& Named, bool& 
     FolderRefused = Named = false;
     temp = TempName(native, random());
     int fd = ::open(FolderOf(native).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd < 0 && (errno == EACCES || errno == EPERM)) {
+    if (fd < 0 && IsRefusal(errno)) {
         FolderRefused = true;
         return -1;
     }
@@ -142,7 +145,7 @@ int CreateTemp(const std::string& native, std::string& temp, bool& Named, bool& 
     for (int attempt = 0; attempt < 16; ++attempt, temp = TempName(native, random())) {
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
-            if (errno == EACCES || errno == EPERM) FolderRefused = true;
+            if (IsRefusal(errno)) FolderRefused = true;
             if (errno != EEXIST) return -1;
             continue;
         }
@@ -245,24 +248,38 @@ public:
     bool WriteString(const char* Section, const char* Key, const char* Value,
                      const std::string& FileName) override {
         if (!Section && !Key && !Value) return false; // the flush: nothing is cached; Windows answers false
+        FRefused = false;
         if (!Section) return false;
         const std::string native = ResolveLink(ToNativePath(FileName));
         if (native.empty()) return false;
         std::string bytes;
         const TRead read = ReadFileBytes(native, bytes);
-        if (read == TRead::Failed) return false; // what cannot be read cannot be kept
+        if (read != TRead::Ok && read != TRead::Missing) { // what cannot be read cannot be kept
+            FRefused = read == TRead::Refused;
+            return false;
+        }
         if (!ProfileEdit(bytes, Section, Key, Value)) return true;
         struct stat st {};
         const bool exists = read == TRead::Ok && ::stat(native.c_str(), &st) == 0;
-        if (exists && !MayWrite(native, st)) return false;
+        if (exists && !MayWrite(native, st)) return Refuse();
         // Another user's file that we may write (through its group, say) is rewritten in place: a
         // replacement would make it ours and could take that user's rights away.
         if (exists && st.st_uid != ::geteuid() && ::geteuid() != 0) return RewriteInPlace(native, bytes);
         SweepStaleTemps(native);
         bool folderRefused = false;
         if (ReplaceFile(native, bytes, exists ? &st : nullptr, folderRefused)) return true;
-        return exists && folderRefused && RewriteInPlace(native, bytes);
+        if (!exists) return folderRefused ? Refuse() : false;
+        return folderRefused && RewriteInPlace(native, bytes);
     }
+
+    bool LastWriteRefused() override { return FRefused; }
+
+private:
+    bool Refuse() {
+        FRefused = true;
+        return false;
+    }
+    bool FRefused{false};
 };
 
 } // namespace

@@ -161,6 +161,8 @@ ISystemLanguage& PosixSystemLanguage() {
     return language;
 }
 
+const char* UserSettingsFolderName() { return "velundo"; }
+
 TPlatform& NativePlatform() {
     static TPlatform platform{&PosixProgramPath(),    &PosixShellOpen(),       &PosixFolderSearch(),
                               &PosixFileSystem(),     &PosixPrivateProfile(),  &PosixSpecialFolders(),

@@ -7,4 +7,6 @@ std::string FromNativePath(const std::string& Native) { return Native; }
 
 std::optional<std::string> ExactAnsiName(const std::string& Native) { return Native; }
 
+std::string DisplayPath(const std::string& Path) { return Path; }
+
 std::optional<std::string> ChosenFilePath(const std::string& Native) { return Native; }

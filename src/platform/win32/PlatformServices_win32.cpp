@@ -75,6 +75,9 @@ public:
         const DWORD a = GetFileAttributesA(Path.c_str());
         return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) == 0;
     }
+    bool CreateFolder(const std::string& Path) override {
+        return ::CreateDirectoryA(Path.c_str(), nullptr) != 0 || ::GetLastError() == ERROR_ALREADY_EXISTS;
+    }
 };
 
 class TWin32Profile : public IPrivateProfile {
@@ -86,8 +89,15 @@ public:
     }
     bool WriteString(const char* Section, const char* Key, const char* Value,
                      const std::string& FileName) override {
-        return WritePrivateProfileStringA(Section, Key, Value, FileName.c_str()) != 0;
+        if (WritePrivateProfileStringA(Section, Key, Value, FileName.c_str()) != 0) return true;
+        const DWORD error = ::GetLastError();
+        if (Section || Key || Value) FRefused = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT;
+        return false;
     }
+    bool LastWriteRefused() override { return FRefused; }
+
+private:
+    bool FRefused{false};
 };
 
 class TWin32SpecialFolders : public ISpecialFolders {
@@ -176,3 +186,5 @@ TPlatform& NativePlatform() {
                               &language};
     return platform;
 }
+
+const char* UserSettingsFolderName() { return "Velundo"; }
