@@ -30,13 +30,16 @@ velundo_wine_prefix_ready() {
       wineboot -i >/dev/null 2>&1 || true
     fi
     if ! grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-      wine reg add "$key" /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1 || true
+      wine reg add "$key" /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
     fi
     # The registry reaches its files when the server ends (a few seconds after its last client).
     timeout 60 wineserver -w 2>/dev/null || true
     velundo_wine_unlink_home
   ) 9>"$WINEPREFIX.lock"
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: could not create $WINEPREFIX" >&2; return 1; }
+  # The caption tests need Arial: without the mapping they fail, so it is a failure here already.
+  grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" ||
+    { echo "wine: could not map Arial to Liberation Sans in $WINEPREFIX" >&2; return 1; }
 }
 
 # One Wine server for a whole suite: each program then starts in a fraction of the time it takes to

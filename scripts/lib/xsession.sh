@@ -1,15 +1,90 @@
 # Shared by the end-to-end checks that run a real program under Xvfb (sourced, not run): the X
-# session, waiting for a condition, a window or an exit, the control rectangles of the main window,
-# clicks and screenshots. Every wait polls with a time limit; nothing sleeps a fixed time.
+# session in a home of its own, the start and end of the programs, waiting for a condition, a window
+# or an exit, the control rectangles of the main window, clicks and screenshots. Every wait polls
+# with a time limit; nothing sleeps a fixed time.
 
-# Re-runs the calling script under xvfb-run, which takes a free display from :99 up with its own
-# authority file, so a display :0 that belongs to the machine is never touched. Without -noreset the
-# server resets whenever its last client leaves, and a program connecting just then finds no display.
+velundo_session_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# velundo_under_xvfb NAME [--bridge] SCRIPT ARGS...: re-runs the calling script as on a desktop, but
+# on nothing of the user's: in a home of its own, build/gui-home/NAME (HOME, the XDG folders, a private
+# runtime folder), with a session bus of its own (scripts/lib/gui-session; --bridge: the script starts
+# GTK, whose accessibility bridge must come up on that bus), and on an Xvfb display that xvfb-run
+# takes from :99 up with its own authority file, so a display :0 that belongs to the machine is never
+# touched. Without -noreset the server resets whenever its last client leaves, and a program connecting
+# just then finds no display.
 velundo_under_xvfb() {
+  local name=$1 bridge=
+  shift
+  [ "$1" = --bridge ] && { bridge=--bridge; shift; }
   if [ -z "${VELUNDO_GUI_DISPLAY_READY:-}" ]; then
-    exec env VELUNDO_GUI_DISPLAY_READY=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$@"
+    exec env VELUNDO_GUI_DISPLAY_READY=1 "$velundo_session_root/scripts/lib/gui-session" $bridge \
+      "$velundo_session_root/build/gui-home/$name" \
+      xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$@"
   fi
-  export NO_AT_BRIDGE=1 GDK_BACKEND=x11
+  export GDK_BACKEND=x11
+}
+
+# velundo_gui_begin NAME: the check's problems are counted by fail; its files go to a folder of its
+# own, $work, with the helper close-window (velundo_build_close_helper) in it. At the end the program
+# still running ($app) is stopped, velundo_gui_cleanup runs when the script defines one, and $work is
+# removed.
+velundo_gui_begin() {
+  velundo_name=$1 errors=0 app= work=$(mktemp -d)
+  trap velundo_gui_end EXIT
+  velundo_build_close_helper "$work" || { echo "$velundo_name: cannot build the close helper" >&2; exit 1; }
+}
+velundo_gui_end() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  declare -F velundo_gui_cleanup >/dev/null && velundo_gui_cleanup
+  rm -rf "$work"
+}
+fail() { echo "$velundo_name: $*" >&2; errors=$((errors + 1)); }
+# Ends the check: status 1 after any problem, else prints "NAME: $1".
+velundo_gui_done() {
+  if ((errors)); then echo "$velundo_name: $errors problem(s)" >&2; exit 1; fi
+  echo "$velundo_name: $1"
+}
+
+# velundo_start FOLDER COMMAND...: runs COMMAND in FOLDER (its output in FOLDER/out.log) and waits up
+# to ${velundo_window_wait:-10} seconds for its window "Velundo Client"; sets app and win (empty, and a
+# problem counted, when none came).
+velundo_start() {
+  local folder=$1
+  shift
+  (cd "$folder" && exec "$@") >"$folder/out.log" 2>&1 &
+  app=$!
+  win=$(velundo_wait_window 'Velundo Client' "${velundo_window_wait:-10}")
+  [ -n "$win" ] || { fail "no window named \"Velundo Client\"; output:"; cat "$folder/out.log" >&2; }
+}
+# velundo_close [TRIES]: sends the window $win the close request until the program $app ends, at most
+# TRIES (default 1) times, each waiting up to 10 s (a program may still be busy with the input before);
+# fails with $1 unless it then ended with status 0.
+velundo_close() {
+  local what=${1:-closing the window} tries
+  exit_status=
+  for ((tries = ${2:-1}; tries > 0; tries--)); do
+    "$work/close-window" "$win"
+    velundo_wait_exit "$app" && break
+  done
+  [ -n "$exit_status" ] && app=
+  [ "$exit_status" = 0 ] || fail "$what ended the program with status '${exit_status:-none: it still runs}'"
+}
+
+# velundo_timed_close CLICKED: after a successful launch clicked at CLICKED (date +%s.%N, taken just
+# before the click, so before the close timer was armed), the program must end by its two-second close
+# timer with status 0: no earlier than 2.0 s after the click (a timer never fires early, on however
+# loaded a machine) and within 5 s, which a wrong period does not meet.
+velundo_timed_close() {
+  local ended seconds
+  velundo_wait_exit "$app" 5
+  ended=$(date +%s.%N)
+  seconds=$(awk -v a="$1" -v b="$ended" 'BEGIN { printf "%.2f", b - a }')
+  if [ -z "$exit_status" ]; then fail "the launcher still runs $seconds s after the start"; return; fi
+  app=
+  echo "$velundo_name: the launcher closed $seconds s after the click on the start button"
+  [ "$exit_status" -eq 0 ] || fail "the launcher ended with status $exit_status"
+  awk -v s="$seconds" 'BEGIN { exit !(s >= 2.0 && s <= 5.0) }' ||
+    fail "the launcher closed $seconds s after the start, not between 2.0 and 5 s"
 }
 
 # velundo_wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until it succeeds

@@ -32,9 +32,9 @@ TRect Extent(const TTestCanvas& C, int W, int H, bool (*Match)(uint32_t)) {
 } // namespace
 
 TEST(AdvSmoothLabelPixels, TheMainWindowCaptionIsLightLettersOverAGreyShadowOnePixelDownRight) {
-    // The label falls back to Arial itself, so without Arial (a Wine prefix without the usual
-    // replacement by Liberation Sans) it rightly draws nothing.
-    if (TGPFontFamily(u"Arial").LastStatus != Ok) GTEST_SKIP() << "Arial is not installed";
+    // The label falls back to Arial itself, so without Arial it rightly draws nothing: the premise of
+    // this test (fontconfig's, or the Wine prefix's, replacement by Liberation Sans) must hold.
+    ASSERT_EQ(TGPFontFamily(u"Arial").LastStatus, Ok) << "Arial is not installed";
     TAdvSmoothLabel label(nullptr);
     label.SetTextRendering(tClearType);
     label.SetCaptionShadowVisible(true);

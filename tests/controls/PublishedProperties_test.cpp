@@ -1,7 +1,7 @@
-// Every published property of the fill, the smooth label and its captions, and the gradient, walked
-// from the classes' own property tables: a property added to a table is checked here without a test
-// of its own. The expected values are the documented ones, written down below by hand; a published
-// property without a row fails, a row whose property is not published (yet) is skipped.
+// Every documented property of the fill, the smooth label and its captions, and the gradient, walked
+// from the rows below (the documented values, written down by hand) and looked up in the classes'
+// property tables: a row whose property is not published fails, and so does a published property
+// without a row, so a property added to a table is checked here without a test of its own.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -306,14 +306,19 @@ const TRow* RowOf(const TSuite& S, const std::string& Name) {
     return nullptr;
 }
 
-// The published properties with their rows; events carry no value and are checked apart.
+// The documented rows with their published properties; events carry no value and are checked apart.
 std::vector<std::pair<const TPropInfo*, const TRow*>> Walk(const TSuite& S, const TPersistent& O) {
+    const TPublishedClass& published = *PublishedClassOf(O);
+    for (const TPropInfo* p : published.Properties())
+        if (p->Kind != TPropKind::Event) {
+            EXPECT_NE(RowOf(S, p->Name), nullptr) << S.Name << "." << p->Name << " is published but has no documented row";
+        }
     std::vector<std::pair<const TPropInfo*, const TRow*>> walk;
-    for (const TPropInfo* p : PublishedClassOf(O)->Properties()) {
-        if (p->Kind == TPropKind::Event) continue;
-        const TRow* row = RowOf(S, p->Name);
-        EXPECT_NE(row, nullptr) << S.Name << "." << p->Name << " is published but has no documented row";
-        if (row) walk.emplace_back(p, row);
+    for (const TRow& row : *S.Rows) {
+        const TPropInfo* p = published.Find(row.Name);
+        EXPECT_TRUE(p && p->Name == std::string(row.Name) && p->Kind != TPropKind::Event)
+            << S.Name << "." << row.Name << " is documented but not published";
+        if (p) walk.emplace_back(p, &row);
     }
     EXPECT_FALSE(walk.empty());
     return walk;

@@ -3,8 +3,10 @@
 # time, with ENOSPC, EIO and EDQUOT, through the atomic replacement (writable folder) and through the
 # rewrite in place (a folder that refuses new files), each with whole and with short writes. After each run the file holds its
 # old or its new content, nothing else is left in the folder, the field shows the chosen path, and
-# the error dialog appears exactly when the file kept its old content. Then a writer is killed at
-# random moments. Usage: profile_faults.sh SHIM WRITER
+# the error dialog appears exactly when the file kept its old content. Each mode must make the calls
+# its procedure needs (so a writer that moved to a call the shim does not see, or a shim not loaded,
+# fails), and each fault run must reach the call it fails. Then a writer is killed at random moments.
+# Usage: profile_faults.sh SHIM WRITER
 set -uo pipefail
 shim=$1 writer=$2
 work=$(mktemp -d)
@@ -49,20 +51,37 @@ for mode in replace in-place "replace short" "in-place short"; do
   case $mode in in-place*) ro=1 ;; esac
   case $mode in *short) short=1 ;; esac
   cp "$work/old" "$ini"
+  rm -f "$work/counts"
   write_once VELUNDO_FAULT_READONLY_DIR=$ro VELUNDO_FAULT_SHORT=$short VELUNDO_FAULT_COUNT="$work/counts"
   check "$new" "$mode without faults"
   cmp -s "$ini" "$new" || problem "$mode: the undisturbed write did not store the new content"
+  [ -s "$work/counts" ] || problem "$mode: the shim counted nothing (not loaded?)"
+  # What the procedure cannot do without: a new file opened, written, flushed and closed, and then
+  # renamed over the old one, or the old one rewritten and cut to the shorter new content; halved
+  # writes take more than one call.
+  needed="open write fsync close"
+  case $mode in replace*) needed+=" rename" ;; in-place*) needed+=" truncate" ;; esac
+  for kind in $needed; do
+    made=$(sed -n "s/^$kind //p" "$work/counts" 2>/dev/null)
+    minimum=1
+    [ "$kind" = write ] && ((short)) && minimum=2
+    [ "${made:-0}" -ge "$minimum" ] || problem "$mode: the shim saw ${made:-no} $kind call(s), at least $minimum expected"
+  done
   while read -r kind count; do
     for ((nth = 1; nth <= count; nth++)); do
       for code in ENOSPC:28 EIO:5 EDQUOT:122; do
         cp "$work/old" "$ini"
+        rm -f "$work/fault-counts"
         write_once VELUNDO_FAULT_READONLY_DIR=$ro VELUNDO_FAULT_SHORT=$short VELUNDO_FAULT_CALL="$kind" \
-          VELUNDO_FAULT_NTH="$nth" VELUNDO_FAULT_ERRNO="${code#*:}"
+          VELUNDO_FAULT_NTH="$nth" VELUNDO_FAULT_ERRNO="${code#*:}" VELUNDO_FAULT_COUNT="$work/fault-counts"
         check "$new" "$mode, $kind #$nth fails with ${code%:*}"
+        # The run reached the call it fails: as many fault runs of each kind as the write makes calls.
+        reached=$(sed -n "s/^$kind //p" "$work/fault-counts" 2>/dev/null)
+        [ "${reached:-0}" -ge "$nth" ] || problem "$mode, $kind #$nth: the write made only ${reached:-no} $kind call(s)"
       done
     done
-  done <"$work/counts"
-  echo "profile_faults: $mode: $(tr '\n' ' ' <"$work/counts")"
+  done < <(cat "$work/counts" 2>/dev/null)
+  echo "profile_faults: $mode: $(tr '\n' ' ' 2>/dev/null <"$work/counts")"
 done
 
 # A read-only file is refused, also where the folder refuses new files.

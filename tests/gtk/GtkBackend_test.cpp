@@ -1,4 +1,5 @@
-// The GTK back end's pieces that need no window: file patterns, glyph images, timers on the loop.
+// The GTK back end's pieces that need no window (file patterns, glyph images, timers on the loop,
+// the close timer as the loop holds it) and its dialogs.
 #include <gtest/gtest.h>
 
 #include <glib/gstdio.h>
@@ -7,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "app/fArbeitsplatz.h"
 #include "framework/Graphics.h"
+#include "support/FakePlatform.h"
 #include "ui/gtk/GtkBackend.h"
 #include "ui/gtk/GtkMainWindow.h"
 
@@ -81,6 +84,33 @@ TEST(GtkBackend, TimersTickOnTheLoopAndMayStopThemselves) {
     }
     EXPECT_EQ(otherTicks, before);
     EXPECT_EQ(ticks, 3);
+}
+
+// A successful launch arms the close timer for the 2000 ms of the window description: GLib's own
+// expiry time of the source lies two seconds after the click.
+TEST(GtkBackend, ASuccessfulLaunchArmsTheCloseTimerOnTheLoopForTwoSeconds) {
+    ASSERT_TRUE(gtk_init_check(nullptr, nullptr));
+    struct TArming : TGtkBackend {
+        uintptr_t StartTimer(unsigned IntervalMs, std::function<void()> Tick) override {
+            return Armed = TGtkBackend::StartTimer(IntervalMs, std::move(Tick));
+        }
+        uintptr_t Armed{0};
+    } backend;
+    FakePlatform platform;
+    TApplication app(backend, platform.Program.Path);
+    Application = &app;
+    auto* form = new TMainForm(&app, platform.Services);
+    app.SetMainForm(form);
+    form->DoCreate();
+    form->ServerEdit->SetText("C:\\Velundo\\Velundo.exe");
+    const gint64 before = g_get_monotonic_time();
+    form->BitBtn1->Click();
+    const gint64 after = g_get_monotonic_time();
+    GSource* source = g_main_context_find_source_by_id(nullptr, backend.TimerSource(backend.Armed));
+    ASSERT_NE(source, nullptr) << "no timer armed";
+    EXPECT_GE(g_source_get_ready_time(source), before + 2000 * G_TIME_SPAN_MILLISECOND);
+    EXPECT_LE(g_source_get_ready_time(source), after + 2000 * G_TIME_SPAN_MILLISECOND);
+    Application = nullptr;
 }
 
 TEST(GtkBackend, TerminateBeforeTheLoopMeansNoLoop) {
@@ -215,9 +245,14 @@ TEST_F(GtkDialogs, TheFileChooserFitsTheScreenStartsAtHomeForWindowsDrivesAndLis
             // The fit to the screen comes once the dialog is up.
             for (int i = 0; i < 100 && !Fits(w); ++i) Pump(1);
             ExpectFitsAndBelongs(w, "file chooser");
-            gchar* f = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(w));
-            seenFolder = f ? f : "";
-            g_free(f);
+            // The chooser learns its folder asynchronously (NULL until then). A dialog restored at the
+            // size its settings kept from the last one fits at once, before that; so wait for it.
+            for (int i = 0; i < 500 && seenFolder.empty(); ++i) {
+                gchar* f = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(w));
+                seenFolder = f ? f : "";
+                g_free(f);
+                if (seenFolder.empty()) Pump(1);
+            }
             GSList* all = gtk_file_chooser_list_filters(GTK_FILE_CHOOSER(w));
             filters = static_cast<int>(g_slist_length(all));
             g_slist_free(all);

@@ -268,6 +268,11 @@ uintptr_t TGtkBackend::StartTimer(unsigned IntervalMs, std::function<void()> Tic
     return FNextId++;
 }
 
+guint TGtkBackend::TimerSource(uintptr_t Id) const {
+    const auto it = FTimers.find(Id);
+    return it == FTimers.end() ? 0 : it->second->Source;
+}
+
 void TGtkBackend::StopTimer(uintptr_t Id) {
     auto it = FTimers.find(Id);
     if (it == FTimers.end()) return;

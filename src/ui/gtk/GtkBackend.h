@@ -17,6 +17,8 @@ public:
     bool OpenFileDialog(const TOpenFileRequest& Request, std::string& FileName) override;
     uintptr_t StartTimer(unsigned IntervalMs, std::function<void()> Tick) override;
     void StopTimer(uintptr_t Id) override;
+    // The GLib source that runs timer Id (0 when there is none), for looking at it from the loop's side.
+    guint TimerSource(uintptr_t Id) const;
     void Terminate() override;
 
     // Runs gtk_main until Terminate (at once when Terminate came first).
