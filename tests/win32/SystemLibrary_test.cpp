@@ -28,13 +28,15 @@ TEST(SystemLibrary, ComesFromTheSystemOrTheSideBySideStoreEitherWay) {
     };
     // The common controls first, by path first: under Wine, a library once loaded (comdlg32.dll loads
     // the common controls) is what every later load of its name gives.
-    const Row rows[] = {{L"comctl32.dll", L"\\winsxs\\amd64_microsoft.windows.common-controls_6595b64144ccf1df_6.0."},
-                        {L"uxtheme.dll", systemFolder.c_str()},
-                        {L"comdlg32.dll", systemFolder.c_str()},
-                        {L"gdiplus.dll", systemFolder.c_str()}};
+    const Row rows[] = {
+        {L"comctl32.dll", L"\\winsxs\\amd64_microsoft.windows.common-controls_6595b64144ccf1df_6.0."},
+        {L"uxtheme.dll", systemFolder.c_str()},
+        {L"comdlg32.dll", systemFolder.c_str()},
+        {L"gdiplus.dll", systemFolder.c_str()}};
     for (auto load : {&LoadSystemLibraryByPath, &LoadSystemLibrary})
         for (const Row& r : rows) {
-            SCOPED_TRACE(std::string(r.Name, r.Name + wcslen(r.Name)) + (load == &LoadSystemLibrary ? "" : " by path"));
+            SCOPED_TRACE(std::string(r.Name, r.Name + wcslen(r.Name)) +
+                         (load == &LoadSystemLibrary ? "" : " by path"));
             HMODULE module = load(r.Name);
             ASSERT_NE(module, nullptr);
             const std::wstring folder = Folder(module);

@@ -13,8 +13,8 @@ bool HasSearchFlags() {
 
 void LoadLibrariesFromSystemFolderOnly() {
     using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
-    const auto setDefault =
-        SystemFunction<TSetDefaultDllDirectories>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    const auto setDefault = SystemFunction<TSetDefaultDllDirectories>(GetModuleHandleW(L"kernel32.dll"),
+                                                                      "SetDefaultDllDirectories");
     if (HasSearchFlags() && setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
     // Without the update, the current folder at least leaves the search; the libraries the system asks
     // for by name (uxtheme.dll, comctl32.dll) the session loads first from the system folder, and a
