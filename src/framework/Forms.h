@@ -1,6 +1,7 @@
 #pragma once
 // The application object, forms, and the framework's message and exception display.
 #include <exception>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,16 @@ enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = uint8_t; // bit n = TBorderIcon n
 constexpr TBorderIcons BorderIcon(TBorderIcon Icon) { return static_cast<TBorderIcons>(1u << Icon); }
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter };
+
+// One length of a form or of a control on it, as scaling keeps it (framework/Scaling.h): the value it
+// was given at a resolution, and the value the last scaling left it at.
+struct TScaledLength {
+    int Given{0};
+    int GivenPixelsPerInch{0};
+    int Last{0};
+};
+// Keyed by the control and the length's place in the scaling's list.
+using TScaledLengths = std::map<std::pair<const TControl*, int>, TScaledLength>;
 
 // A top-level window. Its bounds are those of its client area; the frame around it is the back end's.
 class TForm : public TWinControl {
@@ -35,6 +46,8 @@ public:
     void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
     int TextHeight() const { return FTextHeight; }
     void SetTextHeight(int Value) { FTextHeight = Value; }
+    // The lengths as given, kept by the first scaling so that every later one starts from them.
+    TScaledLengths& ScaledLengths() { return FScaledLengths; }
     // Closes the form; closing the main form ends the application.
     virtual void Close();
     bool Closed() const { return FClosed; }
@@ -56,6 +69,7 @@ private:
     TPosition FPosition{poDesigned};
     int FPixelsPerInch{96};
     int FTextHeight{13};
+    TScaledLengths FScaledLengths;
 };
 
 // The resolution of the form Control is on (a form scaled to a screen carries the screen's); 96 when

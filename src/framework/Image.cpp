@@ -23,9 +23,9 @@ void TImage::SetCenter(bool Value) {
     Invalidate();
 }
 
-void TImage::ScalePicture(int M, int D) {
-    if (M <= 0 || D <= 0 || M == D) return;
-    FPicturePixelsPerInch = MulDiv(FPicturePixelsPerInch, M, D);
+void TImage::SetPicturePixelsPerInch(int Value) {
+    if (Value == FPicturePixelsPerInch || Value <= 0) return;
+    FPicturePixelsPerInch = Value;
     Invalidate();
 }
 

@@ -19,7 +19,7 @@ public:
     // The picture is artwork made for 96 dots per inch; a window scaled to another resolution shows it
     // scaled by the same ratio, so it still fills what it filled (when not stretched anyway).
     int PicturePixelsPerInch() const { return FPicturePixelsPerInch; }
-    void ScalePicture(int M, int D);
+    void SetPicturePixelsPerInch(int Value);
 
 protected:
     void Paint() override;

@@ -16,7 +16,9 @@ GpStatus PlatformCreateBitmap(TComStream* Stream, bool UseIcm, GpBitmap** Bitmap
 GpStatus PlatformCreateFontFamily(const char16_t* Name, GpFontFamily** Family);
 // Waits until GDI+ may be shut down: nothing of the system's own font machinery is still at work.
 void PlatformSettleBeforeShutdown();
-// GetVersionExA reports a major version of 6 or higher (always true where there is no Windows).
+// GetVersionExA reports a major version of 6 or higher (always true where there is no Windows). Every
+// Windows the program runs on is 6.1 or later, but one set to run it in the compatibility mode of
+// Windows XP reports 5.1, so the older path stays.
 bool IsWindows6OrLater();
 // The running module is a dynamic library rather than the executable.
 bool IsRunningInLibrary();

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <string>
 
 #include "app/fArbeitsplatz.h"
 #include "controls/AdvSmoothLabel.h"
@@ -151,6 +153,33 @@ TEST_F(MainWindow, At120DotsPerInchEveryPlaceSizeAndOwnFontGrowsByAQuarter) {
     EXPECT_EQ(form->Image1->BoundsRect(), Bounds(1, 1, 631, 69)) << "inside the panel's bevel";
     ScaleFormTo(*form, 120);
     EXPECT_EQ(form->ClientWidth(), 633) << "already at that resolution";
+}
+
+// Taken through 120, 144, 192 and back to 96 dots per inch, the form is at each step what the
+// description scaled once to that resolution is: every control's place, size and font, and the
+// banner's shown resolution.
+TEST_F(MainWindow, ATourOfResolutionsMatchesADirectScalingAtEachStep) {
+    for (int ppi : {120, 144, 192, 96}) {
+        SCOPED_TRACE(std::to_string(ppi) + " dpi");
+        ScaleFormTo(*form, ppi);
+        auto direct = std::make_unique<TMainForm>(nullptr, p.Services);
+        ScaleFormTo(*direct, ppi);
+        EXPECT_EQ(form->TextHeight(), direct->TextHeight());
+        ASSERT_EQ(form->ComponentCount(), direct->ComponentCount());
+        for (int i = -1; i < form->ComponentCount(); ++i) {
+            auto* toured = i < 0 ? form : dynamic_cast<TControl*>(form->Components(i));
+            auto* built = i < 0 ? direct.get() : dynamic_cast<TControl*>(direct->Components(i));
+            if (!toured) continue;
+            ASSERT_NE(built, nullptr);
+            EXPECT_EQ(toured->BoundsRect(), built->BoundsRect()) << toured->Name();
+            EXPECT_EQ(toured->Font().Height(), built->Font().Height()) << toured->Name();
+        }
+        EXPECT_EQ(form->Image1->PicturePixelsPerInch(), direct->Image1->PicturePixelsPerInch());
+    }
+    // A place the program set meanwhile is scaled from what it set.
+    form->BitBtn1->SetLeft(30);
+    ScaleFormTo(*form, 120);
+    EXPECT_EQ(form->BitBtn1->Left(), 38);
 }
 
 TEST_F(MainWindow, At192DotsPerInchTheBannerIsShownAtTwiceItsSizeAndStillFillsThePanel) {

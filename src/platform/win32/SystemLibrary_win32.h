@@ -6,11 +6,15 @@
 #include "platform/win32/WindowsApi.h"
 
 // From now on every library the process loads by name alone, the system's own libraries' requests
-// included, is looked for in the system folder only. Called first thing, before any window exists.
+// included, is looked for in the system folder only (on Windows 7 without its update KB2533623, which
+// lacks the means: the current folder leaves the search). Called first thing, before any window.
 void LoadLibrariesFromSystemFolderOnly();
 
 // The library of that name from the system folder, or null when it has none.
 HMODULE LoadSystemLibrary(const wchar_t* Name);
+// The same by the library's full path, the way for Windows 7 without KB2533623; a library the
+// program's manifest redirects comes from the side-by-side store as the loader would take it.
+HMODULE LoadSystemLibraryByPath(const wchar_t* Name);
 
 // The entry point Name of Module as a function of type Function (the type of its declaration in the
 // system's header), or null when Module is null or has no such entry.
