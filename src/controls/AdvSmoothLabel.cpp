@@ -5,6 +5,7 @@
 #include "framework/Forms.h"
 #include "framework/StandardClasses.h"
 #include "framework/TypInfo.h"
+#include "platform/SysColors.h"
 
 // ==== TAdvSmoothLabelCaption ======================================================================
 
@@ -252,12 +253,32 @@ void TAdvSmoothLabel::Paint() { DrawLabel(Canvas()); }
 
 void TAdvSmoothLabel::DrawLabel(TCanvas& ACanvas) {
     if (Width() <= 1 || Height() <= 1) return;
+    if (HighContrast()) {
+        DrawHighContrast(ACanvas);
+        return;
+    }
     TGPGraphics graphics(ACanvas.Handle());
     RectF r = MakeRectF(0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1));
     if (!FTransparent) r = FFill->Fill(&graphics, r, 255, 255, 255, 255, 255);
     if (!FCaptionShadow->Text().empty() && FCaptionShadowVisible)
         DrawCaption(*FCaptionShadow, graphics, FCaptionShadowOffsetLeft, FCaptionShadowOffsetTop, r);
     if (!FCaption->Text().empty()) DrawCaption(*FCaption, graphics, 0, 0, r);
+}
+
+// High contrast: the caption's text alone, in the system's text colour on its window colour, so it
+// reads whatever lies below the label.
+void TAdvSmoothLabel::DrawHighContrast(TCanvas& ACanvas) {
+    ACanvas.Brush.Style = bsSolid;
+    ACanvas.Brush.Color = clWindow;
+    ACanvas.FillRect(Rect(0, 0, Width(), Height()));
+    if (FCaption->Text().empty()) return;
+    TAdvSmoothLabelCaption plain(this);
+    plain.Assign(FCaption.get());
+    plain.SetGradientType(gtSolid);
+    plain.SetColorStart(clWindowText);
+    plain.SetOpacityStart(255);
+    TGPGraphics graphics(ACanvas.Handle());
+    DrawCaption(plain, graphics, 0, 0, MakeRectF(0, 0, static_cast<float>(Width() - 1), static_cast<float>(Height() - 1)));
 }
 
 namespace {

@@ -167,6 +167,7 @@ private:
     void Store(T& Field, T Value);
     void DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics& Graphics, int32_t OffsetX, int32_t OffsetY,
                      const RectF& TextRect);
+    void DrawHighContrast(TCanvas& ACanvas);
 
     using D = TAdvSmoothLabelDefaults;
     std::unique_ptr<TAdvSmoothLabelCaption> FCaption;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/StandardClasses.h"
+#include "platform/SysColors.h"
 
 namespace {
 // Rounds to the nearest integer, halves to the even neighbour (the default rounding mode).
@@ -90,6 +91,14 @@ void TJvGradient::SettingChanged() {
 }
 
 void TJvGradient::Paint() {
+    // In high contrast the background is the system's window colour; the bands render anew after.
+    if (HighContrast()) {
+        FLastWidth = 0;
+        Canvas().Brush.Style = bsSolid;
+        Canvas().Brush.Color = clWindow;
+        Canvas().FillRect(Rect(0, 0, Width(), Height()));
+        return;
+    }
     if (Width() != FLastWidth || Height() != FLastHeight) {
         const uint32_t start = ColorToRGB(FStartColor), end = ColorToRGB(FEndColor);
         FLastWidth = Width();

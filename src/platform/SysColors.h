@@ -11,3 +11,10 @@ uint32_t GetSystemColor(int Index);
 // ignores the source. An empty source, or no answer for an index, gives the classic palette.
 using TSystemColorSource = std::function<std::optional<uint32_t>(int Index)>;
 void SetSystemColorSource(TSystemColorSource Source);
+
+// Whether the desktop asks for high contrast (Windows' high-contrast mode, a high-contrast GTK
+// theme): painted decoration then gives way to the system's window and text colours. Windows
+// answers from SPI_GETHIGHCONTRAST and ignores the source; elsewhere no source means normal contrast.
+bool HighContrast();
+using THighContrastSource = std::function<bool()>;
+void SetHighContrastSource(THighContrastSource Source);

@@ -7,9 +7,16 @@ TSystemColorSource& Source() {
     static TSystemColorSource source;
     return source;
 }
+
+THighContrastSource& ContrastSource() {
+    static THighContrastSource source;
+    return source;
+}
 } // namespace
 
 void SetSystemColorSource(TSystemColorSource Source_) { Source() = std::move(Source_); }
+void SetHighContrastSource(THighContrastSource Source_) { ContrastSource() = std::move(Source_); }
+bool HighContrast() { return ContrastSource() && ContrastSource()(); }
 
 // The session's colours first; the classic Windows palette where it has none.
 uint32_t GetSystemColor(int Index) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstdio>
 
+#include "framework/Accessibility.h"
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
 #include "framework/Scaling.h"
@@ -11,12 +12,16 @@
 #include "framework/WindowedControls.h"
 #include "framework/SysUtils.h"
 #include "ui/gtk/GtkIcon.h"
+#include "ui/gtk/GtkThemeColors.h"
 
 namespace {
-// Edit fields and buttons may be as small as the window description makes them.
+// Edit fields and buttons may be as small as the window description makes them. Under a
+// high-contrast theme the read-only path in the disabled field keeps the theme's text colour, which
+// the theme's own dimmed colour for insensitive text falls short of.
 const char* const kStyle = R"css(
 .velundo entry { min-height: 0; padding-top: 0; padding-bottom: 0; }
 .velundo button { min-height: 0; min-width: 0; padding: 0 2px; }
+.velundo.velundo-high-contrast entry:disabled { color: @theme_text_color; background-color: @theme_base_color; }
 )css";
 
 // GTK 3 flags the glyph spacing's style property as deprecated, though it is the one way to set
@@ -161,6 +166,8 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     InstallFonts();
     SyncAll();
     SetFocusChain();
+    SetAccessibles();
+    FollowContrast();
 
     g_signal_connect(FLayers, "draw", G_CALLBACK(&TGtkMainWindow::OnDraw), this);
     g_signal_connect(FWindow, "delete-event", G_CALLBACK(&TGtkMainWindow::OnDelete), this);
@@ -310,6 +317,7 @@ void TGtkMainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
         if (GTK_IS_FRAME(Native.Widget)) gtk_frame_set_label(GTK_FRAME(Native.Widget), text.c_str());
         else if (GTK_IS_ENTRY(Native.Widget)) gtk_entry_set_text(GTK_ENTRY(Native.Widget), text.c_str());
         else if (GTK_IS_BUTTON(Native.Widget)) gtk_button_set_label(GTK_BUTTON(Native.Widget), text.c_str());
+        SetAccessible(Native);
     }
     auto* bitBtn = dynamic_cast<TBitBtn*>(&c);
     if (Native.Image && bitBtn && GlyphIndexOf(*bitBtn) != Native.GlyphIndex) {
@@ -421,7 +429,53 @@ void TGtkMainWindow::OnResolutionChanged(GObject*, GParamSpec*, gpointer Self) {
 // The system colours come from the theme as it is now; the painted layers show them next time.
 void TGtkMainWindow::OnThemeChanged(GObject*, GParamSpec*, gpointer Self) {
     auto* self = static_cast<TGtkMainWindow*>(Self);
-    if (self->FWindow) self->Invalidated();
+    if (!self->FWindow) return;
+    self->FollowContrast();
+    self->Invalidated();
+}
+
+void TGtkMainWindow::FollowContrast() {
+    GtkStyleContext* style = gtk_widget_get_style_context(FWindow);
+    if (GtkThemeIsHighContrast()) gtk_style_context_add_class(style, "velundo-high-contrast");
+    else gtk_style_context_remove_class(style, "velundo-high-contrast");
+}
+
+// Roles, names and labels for assistive technology (ATK): the framework says what each control is.
+// The painted layers are one drawing area under the widgets; it stands for the banner, the one painted
+// part a screen reader should announce (the gradient is background only).
+void TGtkMainWindow::SetAccessibles() {
+    for (TNative& n : FNatives) SetAccessible(n);
+    ForEachWindowedControl(FForm, [this](TWinControl& Control, TPoint, bool) {
+        const TAccessibleInfo info = AccessibleInfoOf(Control);
+        if (Find(&Control) || info.Role != TAccessibleRole::Image) return;
+        AtkObject* layers = gtk_widget_get_accessible(FLayers);
+        atk_object_set_role(layers, ATK_ROLE_IMAGE);
+        atk_object_set_name(layers, AnsiToUtf8(info.Name).c_str());
+    });
+}
+
+void TGtkMainWindow::SetAccessible(TNative& Native) {
+    const TAccessibleInfo info = AccessibleInfoOf(*Native.Control);
+    AtkObject* object = gtk_widget_get_accessible(Native.Widget);
+    const std::string name = AnsiToUtf8(info.Name);
+    if (!name.empty()) atk_object_set_name(object, name.c_str());
+    if (info.Role == TAccessibleRole::Grouping) {
+        atk_object_set_role(object, ATK_ROLE_GROUPING);
+        // Its caption reads as the name, without the caption's trailing blanks.
+        if (GtkWidget* caption = gtk_frame_get_label_widget(GTK_FRAME(Native.Widget)); caption && !name.empty())
+            atk_object_set_name(gtk_widget_get_accessible(caption), name.c_str());
+    }
+    const TNative* label = info.LabelledBy ? Find(info.LabelledBy) : nullptr;
+    if (!label) return;
+    // The group box's caption widget is the label a screen reader reads for the field.
+    GtkWidget* caption = GTK_IS_FRAME(label->Widget) ? gtk_frame_get_label_widget(GTK_FRAME(label->Widget)) : nullptr;
+    AtkObject* by = gtk_widget_get_accessible(caption ? caption : label->Widget);
+    AtkRelationSet* relations = atk_object_ref_relation_set(object);
+    if (!atk_relation_set_contains_target(relations, ATK_RELATION_LABELLED_BY, by)) {
+        atk_object_add_relationship(object, ATK_RELATION_LABELLED_BY, by);
+        atk_object_add_relationship(by, ATK_RELATION_LABEL_FOR, object);
+    }
+    g_object_unref(relations);
 }
 
 void TGtkMainWindow::Invalidated() {

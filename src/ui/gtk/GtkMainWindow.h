@@ -52,6 +52,9 @@ private:
     void Place(TNative& Native, TPoint At);
     void Rescale();
     void Invalidated();
+    void SetAccessibles();
+    void SetAccessible(TNative& Native);
+    void FollowContrast();
 
     static gboolean OnDraw(GtkWidget* Widget, cairo_t* Cr, gpointer Self);
     static gboolean OnDelete(GtkWidget* Widget, GdkEvent* Event, gpointer Self);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "platform/SysColors.h"
 
@@ -62,4 +64,20 @@ std::optional<uint32_t> GtkThemeColor(int Index) {
     return uint32_t{Channel(r)} | uint32_t{Channel(g)} << 8 | uint32_t{Channel(b)} << 16;
 }
 
-void UseGtkThemeColors() { SetSystemColorSource(&GtkThemeColor); }
+bool GtkThemeIsHighContrast() {
+    std::string name;
+    if (const char* forced = std::getenv("GTK_THEME"); forced && *forced) name = forced;
+    else if (GtkSettings* settings = gtk_settings_get_default()) {
+        gchar* theme = nullptr;
+        g_object_get(settings, "gtk-theme-name", &theme, nullptr);
+        if (theme) name = theme;
+        g_free(theme);
+    }
+    name = name.substr(0, name.find(':')); // a variant such as ":dark"
+    return name == "HighContrast" || name == "HighContrastInverse";
+}
+
+void UseGtkThemeColors() {
+    SetSystemColorSource(&GtkThemeColor);
+    SetHighContrastSource(&GtkThemeIsHighContrast);
+}

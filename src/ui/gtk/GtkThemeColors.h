@@ -8,5 +8,9 @@
 // none (the classic palette answers then).
 std::optional<uint32_t> GtkThemeColor(int Index);
 
-// Makes GtkThemeColor the system-colour source (after GTK has started).
+// Whether the running theme is one of GTK's high-contrast themes (HighContrast, HighContrastInverse),
+// named by GTK_THEME or the desktop's setting.
+bool GtkThemeIsHighContrast();
+
+// Makes GtkThemeColor the system-colour source and GtkThemeIsHighContrast the contrast source (after GTK has started).
 void UseGtkThemeColors();

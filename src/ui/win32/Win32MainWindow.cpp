@@ -9,6 +9,7 @@
 #include "framework/StdCtrls.h"
 #include "framework/WindowedControls.h"
 #include "platform/win32/WindowsApi.h"
+#include "ui/win32/Win32Accessible.h"
 #include "ui/win32/Win32CommonControls.h"
 #include "ui/win32/Win32VisualStyle.h"
 
@@ -173,6 +174,7 @@ void TWin32MainWindow::CreateNative(TWinControl& Control, TPoint Origin) {
     EnableWindow(native.Window, Control.Enabled());
     native.Enabled = Control.Enabled();
     if (kind == TNativeKind::GlyphButton) SetGlyph(native);
+    if (kind != TNativeKind::Container) MakeAccessible(native.Window, AccessibleInfoOf(Control));
     FNatives.push_back(native);
 }
 
@@ -408,6 +410,10 @@ intptr_t TWin32MainWindow::HandleFormMessage(unsigned Message, uintptr_t WParam,
                 FForm.Dispatch([control] { control->Click(); });
             }
         return 0;
+    case WM_SETTINGCHANGE:
+        // High contrast switched on or off: the painted background and caption follow it.
+        if (WParam == SPI_SETHIGHCONTRAST) Invalidated();
+        break;
     case WM_ACTIVATE:
         if (LOWORD(WParam) != WA_INACTIVE) FForm.Dispatch([this] { FForm.Activate(); });
         else if (HWND focus = GetFocus(); focus && IsChild(FWindow, focus)) FFocus = focus;
@@ -430,6 +436,9 @@ intptr_t __stdcall TWin32MainWindow::PanelProc(HWND__* Window, unsigned Message,
     TWin32MainWindow* self = WindowOf(Window);
     TNative* native = self ? self->NativeOfWindow(Window) : nullptr;
     if (native && Message == WM_ERASEBKGND) return 1;
+    if (native && Message == WM_GETOBJECT)
+        if (const intptr_t answer = AnswerGetObject(Window, WParam, LParam, AccessibleInfoOf(*native->Control)))
+            return answer;
     if (native && Message == WM_PAINT) {
         self->Paint(Window, *native->Control, false);
         return 0;
