@@ -41,13 +41,11 @@ if(WIN32)
     file(TOUCH ${_src}/release/libjpeg-turbo.nsi.in)
   endif()
   include(ExternalProject)
-  string(JOIN " " _prefix_map ${VELUNDO_PREFIX_MAP})
   ExternalProject_Add(libjpeg_turbo
     SOURCE_DIR ${_src}
     BINARY_DIR ${_bin}
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake
                -DCMAKE_BUILD_TYPE=Release -DWITH_SIMD=0 -DENABLE_SHARED=0 -DWITH_TURBOJPEG=0 -Wno-dev
-               "-DCMAKE_C_FLAGS=${_prefix_map}"
     BUILD_COMMAND ${CMAKE_COMMAND} --build ${_bin} --target jpeg-static
     INSTALL_COMMAND ""
     BUILD_BYPRODUCTS ${_bin}/libjpeg.a)
