@@ -6,6 +6,9 @@ velundo_wine_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Always ours, even when the caller's environment names another prefix (often ~/.wine).
 export WINEPREFIX=$velundo_wine_root/build/wineprefix
 export WINEDEBUG=${WINEDEBUG:--all}
+# Wine's menu builder copies every shortcut and file type of the prefix into the user's own
+# ~/.local/share/applications, mime and ~/.config/menus; the prefix's shortcuts stay the prefix's.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
 # Wine links the prefix's Desktop, Documents, ... to the user's own home folder; the tests put and
 # sweep shortcut files on that desktop, so each becomes a folder of the prefix's own.
