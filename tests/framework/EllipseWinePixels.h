@@ -12,10 +12,10 @@ struct TWineEllipse {
     const char* Rows;
 };
 
-// Tall boxes three to eight pixels wide, for which Wine now and then draws stray pixels in the rows
+// Tall boxes three to ten pixels wide, for which Wine now and then draws stray pixels in the rows
 // above and below the outline (once it drew other shapes before, or even at once for 3 x 13).
 inline bool WineDrawsStrayPixels(const TWineEllipse& E) {
-    return E.Width >= 3 && E.Width <= 8 && E.Height >= 10;
+    return E.Width >= 3 && E.Width <= 10 && E.Height >= 10;
 }
 
 inline const TWineEllipse WineEllipses[] = {
