@@ -248,3 +248,37 @@ velundo_sharper_than_resize() {
   echo "edge energy of the caption: ${sharp:-none} drawn at 2x, ${smooth:-none} resized from 1x"
   [ -n "$smooth" ] && [ -n "$sharp" ] && ((sharp * 4 >= smooth * 5))
 }
+
+# velundo_window_points SHOT: points of the real window at 96 dots per inch (SHOT: its client area)
+# worked out from the window's stored numbers, not from our render; counts a problem for each miss.
+# Background: client row y shows gradient row y + 16 (310 rows aligned to the bottom of 294); band i
+# spans gradient rows round(3.1 i) to round(3.1 (i + 1)) in round(start + i (end - start) / 100) per
+# channel, from 239,246,253 to 199,218,240: row 57 is band 23, row 58 band 24 (229.4, 239.28,
+# 249.88), row 140 band 50, row 200 band 69 (211.4, 226.68, 244.03), row 293 band 99.
+velundo_band_points=("8 57 230,240,250" "8 58 229,239,250" "8 140 219,232,246" "495 200 211,227,244"
+  "8 293 199,218,240")
+# Banner: djpeg's decoding of resources/banner.jpg at its natural size inside the panel's bevel (from
+# 1, 1); only the caption "Client" may differ from it, by more than velundo_ink_fuzz. The caption's
+# text box starts at the label's left edge, column 424 (the first glyph a few pixels after it), and is
+# centred in the label's text rectangle, rows 7 to 56: its ink (20-point letters, 19 pixels high, and
+# the shadow one below) centred on row 31.5 within 2 rows.
+velundo_ink_fuzz=4%
+velundo_window_points() {
+  local shot=$1 point x y want got banner ink w h left top
+  for point in "${velundo_band_points[@]}"; do
+    read -r x y want <<<"$point"
+    got=$(convert "$shot" -format "%[pixel:p{$x,$y}]" info: 2>/dev/null)
+    [ "$got" = "srgb($want)" ] || fail "the background at $x,$y is ${got:-unreadable}, expected srgb($want)"
+  done
+  banner=$(mktemp --suffix=.bmp)
+  djpeg -bmp "$velundo_session_root/resources/banner.jpg" >"$banner" || fail "djpeg cannot decode the banner"
+  ink=$(convert \( "$banner" -crop 504x55+0+0 +repage \) \( "$shot" -crop 504x55+1+1 +repage \) \
+    -compose difference -composite -threshold "$velundo_ink_fuzz" -format %@ info: 2>/dev/null)
+  rm -f "$banner"
+  IFS='x+' read -r w h left top <<<"$ink"
+  left=$((${left:-0} + 1)) top=$((${top:-0} + 1))
+  if ! ((${w:-0} > 0 && h > 0 && left >= 424 && left <= 431 && h >= 15 && h <= 25 &&
+    2 * top + h - 1 >= 59 && 2 * top + h - 1 <= 67)); then
+    fail "the caption's ink in the banner is ${w:-0}x${h:-0} from $left,$top, expected from about 424..431, 15 to 25 rows centred on 31.5"
+  fi
+}

@@ -1,8 +1,12 @@
 #include "framework/Buttons.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <tuple>
 
 #include "framework/Forms.h"
+#include "platform/TextExtent.h"
 
 TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint CaptionSize, int Spacing) {
     const bool caption = CaptionSize.X > 0;
@@ -16,9 +20,17 @@ TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint Caption
             Bounds(captionLeft, captionTop, CaptionSize.X, CaptionSize.Y)};
 }
 
-TPoint EstimatedCaptionExtent(const std::string& Caption, bool Bold) {
+TPoint CaptionExtent(const std::string& Caption, const TFont& Font) {
     if (Caption.empty()) return {};
-    return {static_cast<int>(Caption.size()) * (Bold ? 6 : 5), 13};
+    // Measured once for each font and text: a button repaints often and its caption seldom changes.
+    using TKey = std::tuple<std::string, int, bool, bool, std::string>;
+    static std::map<TKey, TPoint> measured;
+    const TTextFont font{Font.Name(), std::abs(Font.Height()), Font.HasStyle(fsBold),
+                         Font.HasStyle(fsItalic)};
+    const TKey key{font.Family, font.PixelHeight, font.Bold, font.Italic, Caption};
+    if (const auto found = measured.find(key); found != measured.end()) return found->second;
+    const TTextExtent extent = MeasureTextExtent(font, Caption);
+    return measured[key] = TPoint{extent.Width, extent.Height};
 }
 
 int GlyphScale(int PixelsPerInch) { return std::max(1, PixelsPerInch / TFont::PixelsPerInch); }
@@ -32,8 +44,7 @@ void TBitBtn::PaintWindow(TCanvas& ACanvas) {
     const int imageWidth = FGlyph.Width() / FNumGlyphs;
     const int image = !Enabled() && FNumGlyphs >= 2 ? 1 : 0;
     const TBitBtnLayout layout = LayoutBitBtn(ClientRect(), TPoint{imageWidth * k, FGlyph.Height() * k},
-                                              EstimatedCaptionExtent(Caption(), Font().HasStyle(fsBold)),
-                                              BitBtnSpacingAt(ppi));
+                                              CaptionExtent(Caption(), Font()), BitBtnSpacingAt(ppi));
     const uint32_t key = FGlyph.PixelColor(0, FGlyph.Height() - 1);
     for (int y = 0; y < FGlyph.Height() * k; ++y)
         for (int x = 0; x < imageWidth * k; ++x) {

@@ -38,6 +38,6 @@ int BitBtnSpacingAt(int PixelsPerInch);
 // Glyph left of the caption with Spacing pixels between them, the pair centred in Client; without a
 // caption the glyph alone is centred.
 TBitBtnLayout LayoutBitBtn(const TRect& Client, TPoint GlyphSize, TPoint CaptionSize, int Spacing = BitBtnSpacing);
-// The extent the plain drawing reserves for a caption: it has no font engine, so it assumes the
-// average character cell of the 8-point sans (5 by 13 pixels, 6 wide in bold).
-TPoint EstimatedCaptionExtent(const std::string& Caption, bool Bold = false);
+// A caption's extent in Font as the desktop measures it (Pango on Linux, GDI on Windows), for the
+// framework's own drawing of a button.
+TPoint CaptionExtent(const std::string& Caption, const TFont& Font);

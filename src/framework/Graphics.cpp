@@ -109,12 +109,12 @@ void FillShape(TCanvas& c, const TRect& R, EdgeFn edge) {
 // The pixels GDI's Ellipse covers with a one-pixel pen: the outline traced pixel by pixel along the
 // ellipse through the centres of the box's edge pixels (the integer midpoint tracing of A. Zingl's
 // "A Rasterizing Algorithm for Drawing Curves", stepping across only when the error asks for it),
-// filled row by row. A box one or two pixels across is
-// all outline. Slim ellipses get their tips: the tracing ends when the columns meet, and the rows
-// above and below are finished as the centre column(s).
+// filled row by row. A box one or two pixels across is all outline, but a single pixel's box covers
+// nothing. A slim ellipse ends where the tracing does, when its two sides meet: the rows above and
+// below its tips stay empty, as GDI leaves them.
 std::vector<std::pair<int, int>> EllipseSpans(int Width, int Height) {
     TSpans spans(std::max(Height, 0), {0, 0});
-    if (Width <= 0 || Height <= 0) return spans;
+    if (Width <= 0 || Height <= 0 || (Width == 1 && Height == 1)) return spans;
     if (Width <= 2 || Height <= 2) {
         std::fill(spans.begin(), spans.end(), std::pair{0, Width});
         return spans;
@@ -149,12 +149,6 @@ std::vector<std::pair<int, int>> EllipseSpans(int Width, int Height) {
             err += dx += b1;
         }
     } while (x0 <= x1);
-    while (y0 - y1 < b) { // the tips of a slim ellipse
-        plot(x0 - 1, y0);
-        plot(x1 + 1, y0++);
-        plot(x0 - 1, y1);
-        plot(x1 + 1, y1--);
-    }
     return spans;
 }
 

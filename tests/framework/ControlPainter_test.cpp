@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
@@ -429,19 +430,33 @@ TEST(Bitmap, DrawWritesOnlyTheClippedPartOfTheDestination) {
     }
 }
 
-// The start button (465 x 89 in the main window, bold caption "Velundo starten", 16 x 16 glyph, 4 pixels
-// apart): its caption takes 90 pixels in bold, as Win32 lays it out, so the pair starts at
-// (465 - (16 + 4 + 90)) / 2 = 177 and the glyph's top is (89 - 16) / 2 = 36.
-TEST(BitBtn, TheStartButtonsGlyphStandsWhereItsBoldCaptionPutsIt) {
-    auto form = MakeForm(465, 89);
-    auto* button = MakeBitBtn(form.get(), 1);
-    button->SetBounds(0, 0, 465, 89);
-    button->SetCaption("Velundo starten");
-    button->Font().SetStyle(FontStyle(fsBold));
-    FillBitmap(button->Glyph(), 16, 16, [](int x, int y) -> uint32_t { return x == 0 && y == 15 ? 0xFF00FF : 0x0000FF; });
-    auto s = Paint(*form);
-    ExpectPixels(*s, {{176, 36, kFace, "left of the glyph"},
-                      {177, 36, kRed, "glyph's top-left pixel"},
-                      {192, 51, kRed, "glyph's bottom-right pixel"},
-                      {193, 51, kFace, "right of the glyph"}});
+// The main window's two bitmap buttons (16 x 16 glyph, 4 pixels apart): the pair is centred, with
+// the caption as wide as the desktop measures it in the button's font (Pango on Linux, GDI under
+// Wine): the start button's bold caption, the path button's regular one.
+int ToolkitCaptionWidth(const char* Caption, bool Bold);
+
+TEST(BitBtn, TheGlyphStandsWhereTheToolkitsCaptionWidthPutsIt) {
+    struct Row {
+        const char* Caption;
+        bool Bold;
+        int Width, Height;
+    };
+    for (const Row& r : {Row{"Velundo starten", true, 465, 89}, Row{"Pfad ausw\xE4hlen", false, 145, 25}}) {
+        auto form = MakeForm(r.Width, r.Height);
+        auto* button = MakeBitBtn(form.get(), 1);
+        button->SetBounds(0, 0, r.Width, r.Height);
+        button->SetCaption(r.Caption);
+        button->Font().SetStyle(r.Bold ? FontStyle(fsBold) : TFontStyles{0});
+        FillBitmap(button->Glyph(), 16, 16,
+                   [](int x, int y) -> uint32_t { return x == 0 && y == 15 ? 0xFF00FF : 0x0000FF; });
+        const int measured = ToolkitCaptionWidth(r.Caption, r.Bold);
+        ASSERT_GT(measured, 40) << r.Caption << ": no font measured it";
+        const int left = (r.Width - (16 + 4 + measured)) / 2, top = (r.Height - 16) / 2;
+        SCOPED_TRACE(std::string(r.Caption) + " measures " + std::to_string(measured));
+        auto s = Paint(*form);
+        ExpectPixels(*s, {{left - 1, top, kFace, "left of the glyph"},
+                          {left, top, kRed, "glyph's top-left pixel"},
+                          {left + 15, top + 15, kRed, "glyph's bottom-right pixel"},
+                          {left + 16, top + 15, kFace, "right of the glyph"}});
+    }
 }

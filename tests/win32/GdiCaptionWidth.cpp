@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-int GdiCaptionWidth(const char* Caption, bool Bold) {
+int ToolkitCaptionWidth(const char* Caption, bool Bold) {
     HDC dc = CreateCompatibleDC(nullptr);
     HFONT font = CreateFontA(-11, 0, 0, 0, Bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                              "MS Sans Serif");

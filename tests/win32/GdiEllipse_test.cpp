@@ -1,5 +1,6 @@
 // The recorded table of EllipseWinePixels.h is what this system's GDI draws: Ellipse on a 32-bit DIB
-// section with a one-pixel solid pen and a solid brush of the same colour.
+// section with a one-pixel solid pen and a solid brush of the same colour. For the slim boxes on
+// which Wine draws stray pixels once it drew before, the rows from the outline's top to its bottom.
 #include <gtest/gtest.h>
 
 #include "../framework/EllipseWinePixels.h"
@@ -49,7 +50,12 @@ std::map<int, std::pair<int, int>> GdiRows(int W, int H) {
 
 TEST(GdiEllipse, DrawsTheRecordedPixels) {
     for (const TWineEllipse& e : WineEllipses) {
-        if (WineDrawsStrayPixels(e)) continue; // not the same from run to run (CanvasEllipse_test.cpp)
-        EXPECT_EQ(GdiRows(e.Width, e.Height), WineEllipseRows(e)) << e.Width << " x " << e.Height;
+        auto gdi = GdiRows(e.Width, e.Height);
+        const auto recorded = WineEllipseRows(e);
+        if (WineDrawsStrayPixels(e) && !recorded.empty()) // strays land only above and below the outline
+            std::erase_if(gdi, [&](const auto& row) {
+                return row.first < recorded.begin()->first || row.first > recorded.rbegin()->first;
+            });
+        EXPECT_EQ(gdi, recorded) << e.Width << " x " << e.Height;
     }
 }
