@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Where a chosen path is kept under Wine, with rights as the kernel judges them for an unprivileged
-# user (root ignores permissions): Wine's WritePrivateProfileStringA, its error codes and its
-# application-data folder decide. Wine runs only in a prefix its user owns, so a scratch copy of the
-# project's prefix (the big Windows folder hard-linked, read-only to that user) is made for it.
+# user (root ignores permissions), in a scratch prefix of that user's: Wine's
+# WritePrivateProfileStringA, its error codes and its application-data folder decide.
 # Usage: settings_rights.sh CHOOSER SCRATCH
 set -uo pipefail
 chooser=$1 scratch=$2
@@ -11,22 +10,11 @@ problems=0 runs=0
 problem() { echo "settings_rights: $*" >&2; problems=$((problems + 1)); }
 [ "$(id -u)" = 0 ] || { echo "settings_rights: needs root, to drop to an unprivileged user with setpriv" >&2; exit 1; }
 velundo_wine_prefix_ready || exit 1
-nobody=65534
-rm -rf "$scratch"
-prefix=$scratch/prefix home=$scratch/home
-mkdir -p "$prefix/drive_c/users" "$home" && cp -a "$WINEPREFIX"/{.update-timestamp,*.reg,dosdevices} "$prefix/" &&
-  cp -a "$WINEPREFIX/drive_c/users/Public" "$prefix/drive_c/users/" && cp -al "$WINEPREFIX/drive_c/windows" "$prefix/drive_c/" ||
-  { echo "settings_rights: cannot copy the prefix" >&2; exit 1; }
-# The user's profile as Windows makes it: the shell finds no special folder without a desktop folder.
-mkdir -p "$prefix/drive_c/users/nobody/Desktop" && printf '[.ShellClassInfo]\r\n' >"$prefix/drive_c/users/nobody/Desktop/desktop.ini"
-find "$prefix" -type d -exec chown $nobody:$nobody {} + && chown $nobody:$nobody "$prefix"/*.reg "$prefix/.update-timestamp" "$home"
-as_user() {
-  setpriv --reuid=$nobody --regid=$nobody --clear-groups env -i PATH=/usr/bin:/bin HOME="$home" WINEPREFIX="$prefix" \
-    WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d "$@"
-}
-as_user wineserver -p
-trap 'as_user wineserver -k; rm -rf "$scratch"' EXIT
-appdata=$(as_user wine cmd /c echo %APPDATA% | tr -d '\r')
+velundo_wine_user_prefix "$scratch" || { echo "settings_rights: cannot make the user's prefix" >&2; exit 1; }
+nobody=$velundo_wine_uid prefix=$scratch/prefix
+velundo_wine_as_user wineserver -p
+trap 'velundo_wine_user_down; rm -rf "$scratch"' EXIT
+appdata=$(velundo_wine_as_user wine cmd /c echo %APPDATA% | tr -d '\r')
 [ "$appdata" = 'C:\users\nobody\AppData\Roaming' ] || problem "the user's application data is '$appdata'"
 peruser=$prefix/drive_c/users/nobody/AppData/Roaming/Velundo
 old=$'; kept\r\n[SETTINGS]\r\nServerpath=C:\\old\\Velundo.exe\r\n'
@@ -48,7 +36,7 @@ while read -r folder_mode owner file_mode user expect what; do
     closed) mkdir -p "$peruser" && chmod 755 "$peruser" ;;
   esac
   before=$(ls -l --time-style=+ "$rdir")
-  out=$(as_user wine "$rdir/$(basename "$chooser")" "$chosen" 2>&1 | tr -d '\r')
+  out=$(velundo_wine_as_user wine "$rdir/$(basename "$chooser")" "$chosen" 2>&1 | tr -d '\r')
   runs=$((runs + 1))
   grep -qxF "field: $chosen" <<<"$out" || problem "$what: the field does not show the chosen path: $out"
   case $expect in
