@@ -17,6 +17,14 @@ velundo_wine_unlink_home() {
   local link
   while IFS= read -r link; do rm -f "$link" && mkdir -p "$link"; done < <(velundo_wine_home_links)
 }
+# The user's desktop folder as Windows keeps it, never empty (its desktop.ini): Wine's shell finds
+# no special folder at all without it, and Wine's msiexec removes it when the last shortcut in it
+# goes, empty.
+velundo_wine_desktop=$WINEPREFIX/drive_c/users/$(id -un)/Desktop
+velundo_wine_keep_desktop() {
+  mkdir -p "$velundo_wine_desktop" && [ -f "$velundo_wine_desktop/desktop.ini" ] ||
+    printf '[.ShellClassInfo]\r\n' >"$velundo_wine_desktop/desktop.ini"
+}
 
 # Creates the prefix when it is missing and maps the label's caption font Arial, which a fresh
 # prefix lacks, to its metric twin Liberation Sans, as a Windows font substitution would. Two
@@ -24,7 +32,7 @@ velundo_wine_unlink_home() {
 velundo_wine_prefix_ready() {
   local key='HKCU\Software\Wine\Fonts\Replacements'
   [ -f "$WINEPREFIX/system.reg" ] && grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null &&
-    [ -z "$(velundo_wine_home_links)" ] && return 0
+    [ -z "$(velundo_wine_home_links)" ] && [ -f "$velundo_wine_desktop/desktop.ini" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
@@ -38,6 +46,7 @@ velundo_wine_prefix_ready() {
     # The registry reaches its files when the server ends (a few seconds after its last client).
     timeout 60 wineserver -w 2>/dev/null || true
     velundo_wine_unlink_home
+    velundo_wine_keep_desktop
   ) 9>"$WINEPREFIX.lock"
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: could not create $WINEPREFIX" >&2; return 1; }
   # The caption tests need Arial: without the mapping they fail, so it is a failure here already.
@@ -60,3 +69,32 @@ velundo_wine_server_down() {
   timeout 30 wineserver -w 2>/dev/null
   velundo_wine_server_ours=
 }
+
+# velundo_wine_user_prefix SCRATCH: a prefix for the unprivileged user 65534 (root ignores
+# permissions; Wine runs only in a prefix its user owns) in SCRATCH/prefix, copied from the project's
+# as it is now: Windows' own folder hard-linked and the program folders copied, both root's and so
+# read-only to the user, as on a machine an administrator set up; the user's profile with its desktop
+# folder and a home SCRATCH/home. velundo_wine_as_user COMMAND... runs COMMAND in it as that user
+# (DISPLAY passed on); velundo_wine_user_down stops that user's server.
+velundo_wine_uid=65534
+velundo_wine_user_prefix() {
+  local prefix=$1/prefix folder
+  velundo_wine_user_scratch=$1 velundo_wine_user_name=$(id -nu $velundo_wine_uid) || return 1
+  rm -rf "$1" && mkdir -p "$prefix/drive_c/users/$velundo_wine_user_name/Desktop" "$1/home" &&
+    cp -a "$WINEPREFIX"/{.update-timestamp,*.reg,dosdevices} "$prefix/" &&
+    cp -a "$WINEPREFIX/drive_c/users/Public" "$prefix/drive_c/users/" &&
+    cp -al "$WINEPREFIX/drive_c/windows" "$prefix/drive_c/" || return 1
+  printf '[.ShellClassInfo]\r\n' >"$prefix/drive_c/users/$velundo_wine_user_name/Desktop/desktop.ini"
+  find "$prefix" -type d -exec chown $velundo_wine_uid:$velundo_wine_uid {} + &&
+    chown -R $velundo_wine_uid:$velundo_wine_uid "$prefix"/*.reg "$prefix/.update-timestamp" "$1/home" \
+      "$prefix/drive_c/users" || return 1
+  for folder in "$WINEPREFIX/drive_c/"*; do
+    [ -e "$prefix/drive_c/${folder##*/}" ] || cp -a "$folder" "$prefix/drive_c/" || return 1
+  done
+}
+velundo_wine_as_user() {
+  setpriv --reuid=$velundo_wine_uid --regid=$velundo_wine_uid --clear-groups env -i PATH=/usr/bin:/bin \
+    HOME="$velundo_wine_user_scratch/home" WINEPREFIX="$velundo_wine_user_scratch/prefix" WINEDEBUG=-all \
+    WINEDLLOVERRIDES=winemenubuilder.exe=d ${DISPLAY:+DISPLAY="$DISPLAY"} "$@"
+}
+velundo_wine_user_down() { velundo_wine_as_user wineserver -k 2>/dev/null; }
