@@ -12,6 +12,7 @@
 #include "framework/WindowedControls.h"
 #include "framework/SysUtils.h"
 #include "ui/gtk/GtkIcon.h"
+#include "ui/gtk/GtkReadOnlyEntry.h"
 #include "ui/gtk/GtkThemeColors.h"
 
 namespace {
@@ -229,7 +230,7 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
     }
     if (kind == TNativeKind::Edit) {
         const auto* edit = static_cast<TEdit*>(&Control);
-        GtkWidget* entry = gtk_entry_new();
+        GtkWidget* entry = NewReadOnlyAwareEntry();
         gtk_entry_set_text(GTK_ENTRY(entry), text.c_str());
         gtk_editable_set_editable(GTK_EDITABLE(entry), !edit->ReadOnly());
         gtk_entry_set_width_chars(GTK_ENTRY(entry), 1); // the window description gives the width
