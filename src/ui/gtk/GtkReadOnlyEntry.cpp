@@ -31,12 +31,15 @@ GType AccessibleType() {
     return type;
 }
 
-void InitEntryClass(gpointer Class, gpointer) { gtk_widget_class_set_accessible_type(GTK_WIDGET_CLASS(Class), AccessibleType()); }
+void InitEntryClass(gpointer Class, gpointer) {
+    gtk_widget_class_set_accessible_type(GTK_WIDGET_CLASS(Class), AccessibleType());
+}
 
 // The state is asked for when a reader looks; a change while it looks is announced as it happens.
 void OnEditableChanged(GObject* Entry, GParamSpec*, gpointer) {
     AtkObject* accessible = gtk_widget_get_accessible(GTK_WIDGET(Entry));
-    atk_object_notify_state_change(accessible, ATK_STATE_READ_ONLY, !gtk_editable_get_editable(GTK_EDITABLE(Entry)));
+    atk_object_notify_state_change(accessible, ATK_STATE_READ_ONLY,
+                                   !gtk_editable_get_editable(GTK_EDITABLE(Entry)));
 }
 
 GType EntryType() {
