@@ -6,6 +6,7 @@ namespace {
 struct TPaintJob {
     TSurface& Surface;
     const TNativeControlTest& IsNative;
+    TNativeFace Face;
 };
 
 // A canvas whose origin is Origin and which draws only inside Clip (both in surface pixels).
@@ -38,11 +39,13 @@ TRect Placed(const TControl& Control, TPoint Origin) {
 void PaintWindowed(const TPaintJob& Job, TWinControl& Control, TPoint Origin, const TRect& ParentClip) {
     const TRect clip = IntersectRect(Placed(Control, Origin), ParentClip);
     if (clip.IsEmpty()) return;
-    for (const TRect& part : FaceParts(Control, Origin, clip)) {
-        TCanvas canvas = CanvasAt(Job.Surface, Origin, part);
-        if (Job.IsNative && Job.IsNative(Control)) Control.TWinControl::PaintWindow(canvas);
-        else Control.PaintWindow(canvas);
-    }
+    const bool native = Job.IsNative && Job.IsNative(Control);
+    if (!native || Job.Face == TNativeFace::Background)
+        for (const TRect& part : FaceParts(Control, Origin, clip)) {
+            TCanvas canvas = CanvasAt(Job.Surface, Origin, part);
+            if (native) Control.TWinControl::PaintWindow(canvas);
+            else Control.PaintWindow(canvas);
+        }
 
     auto childOrigin = [&](const TControl& c) { return TPoint{Origin.X + c.Left(), Origin.Y + c.Top()}; };
     for (int i = 0; i < Control.ControlCount(); ++i) {
@@ -74,7 +77,7 @@ std::vector<TRect> FaceParts(const TWinControl& Control, TPoint Origin, const TR
     return parts;
 }
 
-void PaintControlTree(TWinControl& Root, TSurface& Surface, const TNativeControlTest& IsNative) {
-    const TPaintJob job{Surface, IsNative};
+void PaintControlTree(TWinControl& Root, TSurface& Surface, const TNativeControlTest& IsNative, TNativeFace Face) {
+    const TPaintJob job{Surface, IsNative, Face};
     PaintWindowed(job, Root, TPoint{0, 0}, TRect{0, 0, Surface.Width, Surface.Height});
 }

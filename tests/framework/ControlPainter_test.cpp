@@ -65,9 +65,10 @@ void ExpectPixels(TSurface& S, std::initializer_list<TPixelRow> Rows) {
     }
 }
 
-std::unique_ptr<TSurface> Paint(TWinControl& Root, const TNativeControlTest& Native = {}) {
+std::unique_ptr<TSurface> Paint(TWinControl& Root, const TNativeControlTest& Native = {},
+                                TNativeFace Face = TNativeFace::Background) {
     auto surface = CreateSurface(Root.Width(), Root.Height());
-    PaintControlTree(Root, *surface, Native);
+    PaintControlTree(Root, *surface, Native, Face);
     return surface;
 }
 
@@ -218,10 +219,16 @@ TEST(ControlPainter, NativeControlsGetOnlyTheirBackgroundColour) {
     button->SetParent(form.get());
     button->SetBounds(5, 5, 20, 10);
     auto plain = Paint(*form);
-    auto native = Paint(*form, [](const TWinControl& c) { return dynamic_cast<const TButton*>(&c) != nullptr; });
+    const TNativeControlTest isButton = [](const TWinControl& c) { return dynamic_cast<const TButton*>(&c) != nullptr; };
+    auto native = Paint(*form, isButton);
+    // Without its face the button's widget stands on the form, and on what the form paints below it.
+    new TSwatch(form.get(), Bounds(15, 5, 10, 10), clRed);
+    auto faceless = Paint(*form, isButton, TNativeFace::None);
     ExpectPixels(*plain, {{5, 5, kHighlight, "plain button's raised edge"}, {10, 9, kFace, "plain face"}});
     ExpectPixels(*native, {{5, 5, kFace, "native button: no edge"}, {24, 14, kFace, "native: no dark edge"},
                            {4, 5, kWhite, "form beside it"}});
+    ExpectPixels(*faceless, {{5, 5, kWhite, "faceless native: the form"}, {10, 9, kWhite, "faceless native: no face"},
+                             {20, 9, kRed, "faceless native: the form's windowless child"}});
 }
 
 TEST(Panel, LoweredOuterBevelOfWidthOne) {

@@ -12,6 +12,7 @@
 #include "framework/WindowedControls.h"
 #include "framework/SysUtils.h"
 #include "ui/gtk/GtkIcon.h"
+#include "ui/gtk/GtkReadOnlyEntry.h"
 #include "ui/gtk/GtkThemeColors.h"
 
 namespace {
@@ -109,6 +110,25 @@ void ShowGlyphOf(TBitBtn& Button, GtkWidget* Image, int Index, int Scale) {
     if (pixbuf) g_object_unref(pixbuf);
 }
 
+// Adds Provider to (or removes it from) the style of Widget and everything inside it, once: a widget's
+// own style provider does not reach its children.
+void StyleTree(GtkWidget* Widget, GtkStyleProvider* Provider, bool Add) {
+    GtkStyleContext* style = gtk_widget_get_style_context(Widget);
+    gtk_style_context_remove_provider(style, Provider);
+    // GTK gives the screen's theme the settings' priority; at the same one a widget's own provider
+    // comes first, and the window's own rules (fonts, sizes) still come after it.
+    if (Add) gtk_style_context_add_provider(style, Provider, GTK_STYLE_PROVIDER_PRIORITY_SETTINGS);
+    if (!GTK_IS_CONTAINER(Widget)) return;
+    struct TJob {
+        GtkStyleProvider* Provider;
+        bool Add;
+    } job{Provider, Add};
+    gtk_container_forall(GTK_CONTAINER(Widget), [](GtkWidget* Child, gpointer Data) {
+        auto* j = static_cast<TJob*>(Data);
+        StyleTree(Child, j->Provider, j->Add);
+    }, &job);
+}
+
 // A length in device pixels as logical pixels, rounded up so that nothing painted is cut off.
 int LogicalSize(int Device, int Scale) { return (Device + Scale - 1) / Scale; }
 // A place in device pixels as logical pixels, to the nearest.
@@ -167,7 +187,7 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     SyncAll();
     SetFocusChain();
     SetAccessibles();
-    FollowContrast();
+    FollowTheme();
 
     g_signal_connect(FLayers, "draw", G_CALLBACK(&TGtkMainWindow::OnDraw), this);
     g_signal_connect(FWindow, "delete-event", G_CALLBACK(&TGtkMainWindow::OnDelete), this);
@@ -229,7 +249,7 @@ GtkWidget* TGtkMainWindow::CreateWidget(TWinControl& Control, TNative& Native) {
     }
     if (kind == TNativeKind::Edit) {
         const auto* edit = static_cast<TEdit*>(&Control);
-        GtkWidget* entry = gtk_entry_new();
+        GtkWidget* entry = NewReadOnlyAwareEntry();
         gtk_entry_set_text(GTK_ENTRY(entry), text.c_str());
         gtk_editable_set_editable(GTK_EDITABLE(entry), !edit->ReadOnly());
         gtk_entry_set_width_chars(GTK_ENTRY(entry), 1); // the window description gives the width
@@ -317,6 +337,7 @@ void TGtkMainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
         if (GTK_IS_FRAME(Native.Widget)) gtk_frame_set_label(GTK_FRAME(Native.Widget), text.c_str());
         else if (GTK_IS_ENTRY(Native.Widget)) gtk_entry_set_text(GTK_ENTRY(Native.Widget), text.c_str());
         else if (GTK_IS_BUTTON(Native.Widget)) gtk_button_set_label(GTK_BUTTON(Native.Widget), text.c_str());
+        if (FLightVariant) StyleTree(Native.Widget, FLightVariant, true); // a button builds its label anew
         SetAccessible(Native);
     }
     auto* bitBtn = dynamic_cast<TBitBtn*>(&c);
@@ -392,7 +413,7 @@ const TSurface& TGtkMainWindow::PaintLayers() {
     }
     if (FCairoSurface) {
         cairo_surface_flush(FCairoSurface);
-        PaintControlTree(FForm, *FSurface, [this](const TWinControl& c) { return Find(&c) != nullptr; });
+        PaintControlTree(FForm, *FSurface, [this](const TWinControl& c) { return Find(&c) != nullptr; }, FNativeFace);
         cairo_surface_mark_dirty(FCairoSurface);
     }
     FDirty = false;
@@ -430,14 +451,24 @@ void TGtkMainWindow::OnResolutionChanged(GObject*, GParamSpec*, gpointer Self) {
 void TGtkMainWindow::OnThemeChanged(GObject*, GParamSpec*, gpointer Self) {
     auto* self = static_cast<TGtkMainWindow*>(Self);
     if (!self->FWindow) return;
-    self->FollowContrast();
+    self->FollowTheme();
     self->Invalidated();
 }
 
-void TGtkMainWindow::FollowContrast() {
+// High contrast: the path field keeps the theme's text colour (kStyle). A dark theme: the widgets
+// stand on the painted layers with no face of the theme's colour below them. Outside high contrast
+// those layers keep their light gradient, so the widgets take the theme's light variant there, as
+// they look under the light theme, and their texts keep the contrast that variant gives them.
+void TGtkMainWindow::FollowTheme() {
     GtkStyleContext* style = gtk_widget_get_style_context(FWindow);
-    if (GtkThemeIsHighContrast()) gtk_style_context_add_class(style, "velundo-high-contrast");
+    const bool high = GtkThemeIsHighContrast(), dark = GtkThemeIsDark();
+    if (high) gtk_style_context_add_class(style, "velundo-high-contrast");
     else gtk_style_context_remove_class(style, "velundo-high-contrast");
+    FNativeFace = dark ? TNativeFace::None : TNativeFace::Background;
+    GtkStyleProvider* light = dark && !high ? GtkThemeLightVariant() : nullptr;
+    if (FLightVariant && light != FLightVariant) StyleTree(FWindow, FLightVariant, false);
+    FLightVariant = light;
+    if (FLightVariant) StyleTree(FWindow, FLightVariant, true);
 }
 
 // Roles, names and labels for assistive technology (ATK): the framework says what each control is.

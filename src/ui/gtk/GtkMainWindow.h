@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/ControlPainter.h"
 #include "framework/Forms.h"
 #include "platform/Surface.h"
 #include "ui/gtk/GtkBackend.h"
@@ -54,7 +55,7 @@ private:
     void Invalidated();
     void SetAccessibles();
     void SetAccessible(TNative& Native);
-    void FollowContrast();
+    void FollowTheme();
 
     static gboolean OnDraw(GtkWidget* Widget, cairo_t* Cr, gpointer Self);
     static gboolean OnDelete(GtkWidget* Widget, GdkEvent* Event, gpointer Self);
@@ -79,6 +80,8 @@ private:
     cairo_surface_t* FCairoSurface{nullptr};
     GtkCssProvider* FFonts{nullptr};
     int FScale{1}; // device pixels per logical pixel
+    TNativeFace FNativeFace{TNativeFace::Background};
+    GtkStyleProvider* FLightVariant{nullptr}; // the theme's, on every widget of the window; GTK owns it
     bool FDirty{true};
     bool FActive{false};
     std::vector<TNative> FNatives;

@@ -64,17 +64,51 @@ std::optional<uint32_t> GtkThemeColor(int Index) {
     return uint32_t{Channel(r)} | uint32_t{Channel(g)} << 8 | uint32_t{Channel(b)} << 16;
 }
 
-bool GtkThemeIsHighContrast() {
+namespace {
+// The running theme's name with its variant: GTK_THEME ("Adwaita:dark") or the desktop's setting.
+std::string ThemeName() {
+    if (const char* forced = std::getenv("GTK_THEME"); forced && *forced) return forced;
     std::string name;
-    if (const char* forced = std::getenv("GTK_THEME"); forced && *forced) name = forced;
-    else if (GtkSettings* settings = gtk_settings_get_default()) {
+    if (GtkSettings* settings = gtk_settings_get_default()) {
         gchar* theme = nullptr;
         g_object_get(settings, "gtk-theme-name", &theme, nullptr);
         if (theme) name = theme;
         g_free(theme);
     }
+    return name;
+}
+
+double Luminance(const GdkRGBA& C) { return 0.2126 * C.red + 0.7152 * C.green + 0.0722 * C.blue; }
+
+// Whether Context's window background is darker than its text.
+bool DarkIn(GtkStyleContext* Context) {
+    GdkRGBA bg, fg;
+    return gtk_style_context_lookup_color(Context, "theme_bg_color", &bg) &&
+           gtk_style_context_lookup_color(Context, "theme_fg_color", &fg) && Luminance(bg) < Luminance(fg);
+}
+} // namespace
+
+bool GtkThemeIsHighContrast() {
+    std::string name = ThemeName();
     name = name.substr(0, name.find(':')); // a variant such as ":dark"
     return name == "HighContrast" || name == "HighContrastInverse";
+}
+
+bool GtkThemeIsDark() { return gdk_screen_get_default() && DarkIn(WindowContext()); }
+
+GtkStyleProvider* GtkThemeLightVariant() {
+    std::string name = ThemeName();
+    name = name.substr(0, name.find(':'));
+    for (const char* suffix : {"-dark", "-Dark"}) // a dark variant installed as a theme of its own
+        if (name.size() > 6 && name.ends_with(suffix)) name.resize(name.size() - 5);
+    if (name.empty()) return nullptr;
+    GtkCssProvider* light = gtk_css_provider_get_named(name.c_str(), nullptr);
+    if (!light) return nullptr;
+    GtkStyleContext* probe = gtk_style_context_new();
+    gtk_style_context_add_provider(probe, GTK_STYLE_PROVIDER(light), GTK_STYLE_PROVIDER_PRIORITY_SETTINGS); // the screen's theme's
+    const bool dark = DarkIn(probe);
+    g_object_unref(probe);
+    return dark ? nullptr : GTK_STYLE_PROVIDER(light);
 }
 
 void UseGtkThemeColors() {

@@ -12,5 +12,13 @@ std::optional<uint32_t> GtkThemeColor(int Index);
 // named by GTK_THEME or the desktop's setting.
 bool GtkThemeIsHighContrast();
 
+// Whether the running theme is dark: its window background darker than its text.
+bool GtkThemeIsDark();
+
+// The light variant of the running theme (the theme without its dark variant), for widgets that
+// stand on light painted layers; nothing when the theme has none. GTK owns it.
+typedef struct _GtkStyleProvider GtkStyleProvider;
+GtkStyleProvider* GtkThemeLightVariant();
+
 // Makes GtkThemeColor the system-colour source and GtkThemeIsHighContrast the contrast source (after GTK has started).
 void UseGtkThemeColors();
