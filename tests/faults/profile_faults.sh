@@ -5,7 +5,8 @@
 # old or its new content, nothing else is left in the folder, the field shows the chosen path, and
 # the error dialog appears exactly when the file kept its old content. Each mode must make the calls
 # its procedure needs (so a writer that moved to a call the shim does not see, or a shim not loaded,
-# fails), and each fault run must reach the call it fails. Then a writer is killed at random moments.
+# fails), and each fault run must reach the call it fails. Beside them a writer is killed at random
+# moments.
 # Usage: profile_faults.sh SHIM WRITER
 set -uo pipefail
 shim=$1 writer=$2
@@ -20,6 +21,12 @@ printf '; kept\r\n[SETTINGS]\r\nServerpath=%s\r\n[Other]\r\nk=v\r\n' "$chosen" >
 error="error: In $ini kann nicht geschrieben werden."
 runs=0 problems=0
 problem() { echo "profile_faults: $*" >&2; problems=$((problems + 1)); }
+
+# The kill run waits on the disk most of its time (each write is flushed): it runs beside the fault
+# runs, in a folder of its own.
+mkdir "$work/killed"
+"$writer" kill "$work/killed" 200 >"$work/kill.out" 2>&1 &
+killer=$!
 
 # One write under the shim; the remaining arguments are VAR=value settings of the shim.
 write_once() {
@@ -92,7 +99,8 @@ check "$work/new" "read-only file"
 chmod u+w "$ini"
 cmp -s "$ini" "$work/old" || problem "read-only file: it was written"
 
-"$writer" kill "$dir" 200 || problem "the kill run found a mixed file or a stray file"
+wait $killer || problem "the kill run found a mixed file or a stray file"
+cat "$work/kill.out"
 
 # Two launchers writing at once where the file system has no unnamed temporary files: no write
 # fails, and the user's own files that merely look like temporaries (backups) stay.
