@@ -8,21 +8,15 @@
 
 #include "graphics/AdvGDIPPicture.h"
 #include "graphics/GdiplusCanvas_support.h"
+#include "support/Pixels.h"
 
 namespace {
 // A 24-bit BMP file: green at the bottom-left (the colour key), blue at the top-right, red elsewhere.
 std::vector<uint8_t> KeyedBmp(int W = 4, int H = 3) {
     TBitmap b;
-    b.SetPixelFormat(pf24bit);
-    b.SetSize(W, H);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            uint8_t* p = b.ScanLine(y) + 3 * x;
-            const bool key = x == 0 && y == H - 1, top = x == W - 1 && y == 0;
-            p[0] = top ? 255 : 0;        // blue
-            p[1] = key ? 255 : 0;        // green
-            p[2] = key || top ? 0 : 255; // red
-        }
+    FillBitmap24(b, W, H, [&](int x, int y) {
+        return x == 0 && y == H - 1 ? 0x00FF00u : x == W - 1 && y == 0 ? 0xFF0000u : 0x0000FFu;
+    });
     TMemoryStream s;
     b.SaveToStream(s);
     return s.Bytes();
