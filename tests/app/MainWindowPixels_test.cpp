@@ -14,6 +14,7 @@
 #include "graphics/jpeg.h"
 #include "ui/headless/ClientAreaRender.h"
 #include "support/FakePlatform.h"
+#include "support/Pixels.h"
 
 namespace {
 uint32_t Rgb(int R, int G, int B) { return static_cast<uint32_t>(R << 16 | G << 8 | B); }
@@ -31,7 +32,7 @@ protected:
         Application = nullptr;
     }
     // The pixel as 0x00RRGGBB.
-    uint32_t At(int X, int Y) const { return surface->Bits[Y * surface->Stride / 4 + X] & 0xFFFFFF; }
+    uint32_t At(int X, int Y) const { return SurfaceRgb(*surface, X, Y); }
 
     FakePlatform p;
     FakeUi ui;
@@ -39,8 +40,6 @@ protected:
     TMainForm* form{nullptr};
     std::unique_ptr<TSurface> surface;
 };
-
-bool IsLight(uint32_t c) { return (c >> 16 & 0xFF) > 200 && (c >> 8 & 0xFF) > 200 && (c & 0xFF) > 200; }
 } // namespace
 
 TEST_F(MainWindow, EveryControlIsReadWithItsPlaceAndStackingOrder) {
@@ -111,7 +110,7 @@ TEST_F(MainWindow, TheBannerShowsItsLeftmost504ColumnsInsideThePanelBevel) {
 TEST_F(MainWindow, TheCaptionLabelPaintsClientOverTheBannerClippedAtThePanelEdge) {
     form->AdvSmoothLabel1->SetVisible(false);
     const auto without = RenderClientArea(*form);
-    auto before = [&](int X, int Y) { return without->Bits[Y * without->Stride / 4 + X] & 0xFFFFFF; };
+    auto before = [&](int X, int Y) { return SurfaceRgb(*without, X, Y); };
     TRect light{506, 294, -1, -1}, changed{506, 294, -1, -1};
     auto extend = [](TRect& R, int X, int Y) {
         R = {std::min(R.Left, X), std::min(R.Top, Y), std::max(R.Right, X), std::max(R.Bottom, Y)};
@@ -120,7 +119,7 @@ TEST_F(MainWindow, TheCaptionLabelPaintsClientOverTheBannerClippedAtThePanelEdge
         for (int x = 0; x < 506; ++x) {
             if (At(x, y) == before(x, y)) continue;
             extend(changed, x, y);
-            if (IsLight(At(x, y))) extend(light, x, y);
+            if (IsLightPixel(At(x, y))) extend(light, x, y);
         }
     ASSERT_GE(light.Right, 0) << "no light letters";
     // Only inside the panel, from the label's left edge on: the panel clips it at its right edge.

@@ -4,6 +4,7 @@
 
 #include "controls/AdvSmoothLabel.h"
 #include "graphics/GdiplusCanvas_support.h"
+#include "support/Pixels.h"
 
 namespace {
 constexpr TColor Background = 0x00A05028; // red 40, green 80, blue 160: neither light nor grey
@@ -12,10 +13,6 @@ struct TRgb {
     int R, G, B;
 };
 TRgb Split(uint32_t c) { return {int(GetRValue(c)), int(GetGValue(c)), int(GetBValue(c))}; }
-bool IsLight(uint32_t c) {
-    const TRgb p = Split(c);
-    return p.R > 200 && p.G > 200 && p.B > 200;
-}
 bool IsGrey(uint32_t c) { // the shadow's 0x808080, allowing for anti-aliasing with the background
     const TRgb p = Split(c);
     return std::abs(p.R - p.G) < 24 && std::abs(p.G - p.B) < 24 && p.R > 96 && p.R < 160;
@@ -57,7 +54,7 @@ TEST(AdvSmoothLabelPixels, TheMainWindowCaptionIsLightLettersOverAGreyShadowOneP
     EXPECT_EQ(canvas.At(279, 49), static_cast<uint32_t>(Background));
     EXPECT_EQ(canvas.FirstOtherThan(Rect(120, 0, 280, 50), Background).X, -1) << "nothing right of the word";
 
-    const TRect light = Extent(canvas, 280, 50, IsLight);
+    const TRect light = Extent(canvas, 280, 50, IsLightPixel);
     const TRect grey = Extent(canvas, 280, 50, IsGrey);
     ASSERT_GE(light.Right, 0) << "no light letters";
     ASSERT_GE(grey.Right, 0) << "no grey shadow";

@@ -6,6 +6,7 @@
 
 #include "controls/GDIPFill.h"
 #include "graphics/GdiplusCanvas_support.h"
+#include "support/Pixels.h"
 
 // ---- CreateRoundRectPath: the figure as GDI+ holds it ----
 
@@ -126,10 +127,7 @@ namespace {
 // A BMP picture of one colour.
 std::unique_ptr<TAdvGDIPPicture> Plain(int W, int H) {
     TBitmap b;
-    b.SetPixelFormat(pf24bit);
-    b.SetSize(W, H);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) b.ScanLine(y)[3 * x + 2] = 255; // red
+    FillBitmap24(b, W, H, [](int, int) { return 0x0000FFu; }); // red
     auto p = std::make_unique<TAdvGDIPPicture>();
     p->Assign(&b);
     return p;

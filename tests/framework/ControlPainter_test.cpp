@@ -10,6 +10,7 @@
 #include "framework/ExtCtrls.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
+#include "support/Pixels.h"
 
 namespace {
 // A windowless control that fills its bounds grown by Overdraw pixels, and marks its own (0, 0).
@@ -45,25 +46,7 @@ public:
     }
 };
 
-struct TPixelRow {
-    int X, Y;
-    uint32_t Rgb; // 0x00BBGGRR
-    const char* What;
-};
-
 uint32_t PixelAt(TSurface& S, int X, int Y) { return TCanvas(&S).Pixel(X, Y); }
-
-// Reports the first row whose pixel differs.
-void ExpectPixels(TSurface& S, std::initializer_list<TPixelRow> Rows) {
-    for (const auto& r : Rows) {
-        const uint32_t got = PixelAt(S, r.X, r.Y);
-        if (got != r.Rgb) {
-            ADD_FAILURE() << r.What << " at (" << r.X << ", " << r.Y << "): got 0x" << std::hex << got
-                          << ", expected 0x" << r.Rgb;
-            return;
-        }
-    }
-}
 
 std::unique_ptr<TSurface> Paint(TWinControl& Root, const TNativeControlTest& Native = {},
                                 TNativeFace Face = TNativeFace::Background) {
@@ -92,21 +75,6 @@ const uint32_t kFace = ColorToRGB(clBtnFace);
 const uint32_t kShadow = ColorToRGB(clBtnShadow);
 const uint32_t kHighlight = ColorToRGB(clBtnHighlight);
 constexpr uint32_t kRed = 0x0000FF, kGreen = 0x008000, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
-
-// A 24-bit bitmap whose pixel (x, y) has the colour Colour(x, y).
-template <typename F>
-void FillBitmap(TBitmap& B, int W, int H, F Colour) {
-    B.SetPixelFormat(pf24bit);
-    B.SetSize(W, H);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const uint32_t c = Colour(x, y);
-            uint8_t* p = B.ScanLine(y) + x * 3;
-            p[0] = GetBValue(c);
-            p[1] = GetGValue(c);
-            p[2] = GetRValue(c);
-        }
-}
 } // namespace
 
 TEST(ControlPainter, TheFormColourFillsWhatNoControlCovers) {
@@ -282,7 +250,7 @@ TImage* MakeImage(TWinControl* Parent, TRect R) {
     image->SetParent(Parent);
     image->SetBounds(R.Left, R.Top, R.Width(), R.Height());
     auto bitmap = std::make_unique<TBitmap>();
-    FillBitmap(*bitmap, 30, 10, Tile);
+    FillBitmap24(*bitmap, 30, 10, Tile);
     image->Picture().SetGraphic(std::move(bitmap));
     return image;
 }
@@ -345,7 +313,7 @@ TBitBtn* MakeBitBtn(TWinControl* Parent, int NumGlyphs) {
     button->SetBounds(0, 0, 20, 20);
     // Two 4 x 4 images: magenta key in the bottom-left corner and down the left column; the rest red
     // in the first image and grey in the second.
-    FillBitmap(button->Glyph(), 4 * NumGlyphs, 4, [](int x, int y) -> uint32_t {
+    FillBitmap24(button->Glyph(), 4 * NumGlyphs, 4, [](int x, int y) -> uint32_t {
         if (x % 4 == 0 || (x % 4 == 1 && y == 3)) return 0xFF00FF;
         return x < 4 ? 0x0000FF : 0x808080;
     });
@@ -410,7 +378,7 @@ TEST(Bitmap, DrawWritesOnlyTheClippedPartOfTheDestination) {
     constexpr uint32_t kUntouched = 0x123456;
     for (const auto& row : rows) {
         TBitmap bitmap;
-        FillBitmap(bitmap, 8, 6, Tile);
+        FillBitmap24(bitmap, 8, 6, Tile);
         if (row.Keyed) bitmap.SetTransparent(true); // the bottom-left colour, Tile(0, 5)
         auto surface = CreateSurface(20, 12);
         TCanvas canvas(surface.get());
@@ -454,7 +422,7 @@ TEST(BitBtn, TheGlyphStandsWhereTheToolkitsCaptionWidthPutsIt) {
         button->SetBounds(0, 0, r.Width, r.Height);
         button->SetCaption(r.Caption);
         button->Font().SetStyle(r.Bold ? FontStyle(fsBold) : TFontStyles{0});
-        FillBitmap(button->Glyph(), 16, 16,
+        FillBitmap24(button->Glyph(), 16, 16,
                    [](int x, int y) -> uint32_t { return x == 0 && y == 15 ? 0xFF00FF : 0x0000FF; });
         const int measured = ToolkitCaptionWidth(r.Caption, r.Bold);
         ASSERT_GT(measured, 40) << r.Caption << ": no font measured it";

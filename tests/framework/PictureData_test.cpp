@@ -4,6 +4,7 @@
 
 #include "framework/Graphics.h"
 #include "framework/Streaming.h"
+#include "support/Pixels.h"
 
 // Pictures and graphics store their bytes as "Data"; a picture's start with its graphic's class name.
 namespace {
@@ -25,9 +26,7 @@ private:
 
 std::unique_ptr<TBitmap> Checkers() {
     auto b = std::make_unique<TBitmap>();
-    b->SetSize(3, 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) b->ScanLine(y)[x * 3 + 1] = static_cast<uint8_t>((x + y) % 2 ? 0xFF : 0x20);
+    FillBitmap24(*b, 3, 2, [](int x, int y) { return (x + y) % 2 ? 0x00FF00u : 0x002000u; });
     return b;
 }
 } // namespace

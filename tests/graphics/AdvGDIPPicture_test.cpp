@@ -3,26 +3,23 @@
 #include <filesystem>
 
 #include <cstdio>
+#include <cstring>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "graphics/AdvGDIPPicture.h"
 #include "graphics/GdiplusCanvas_support.h"
+#include "support/Pixels.h"
 
 namespace {
 // A 24-bit BMP file: green at the bottom-left (the colour key), blue at the top-right, red elsewhere.
 std::vector<uint8_t> KeyedBmp(int W = 4, int H = 3) {
     TBitmap b;
-    b.SetPixelFormat(pf24bit);
-    b.SetSize(W, H);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            uint8_t* p = b.ScanLine(y) + 3 * x;
-            const bool key = x == 0 && y == H - 1, top = x == W - 1 && y == 0;
-            p[0] = top ? 255 : 0;        // blue
-            p[1] = key ? 255 : 0;        // green
-            p[2] = key || top ? 0 : 255; // red
-        }
+    FillBitmap24(b, W, H, [&](int x, int y) {
+        return x == 0 && y == H - 1 ? 0x00FF00u : x == W - 1 && y == 0 ? 0xFF0000u : 0x0000FFu;
+    });
     TMemoryStream s;
     b.SaveToStream(s);
     return s.Bytes();
@@ -40,15 +37,6 @@ void Load(TAdvGDIPPicture& P, const std::vector<uint8_t>& Bytes) {
     P.LoadFromStream(s);
 }
 
-// Records the events a picture raises, in order.
-struct TEvents {
-    std::string Log;
-    void Wire(TAdvGDIPPicture& P) {
-        P.OnChange = [this](TObject*) { Log += "change;"; };
-        P.OnClear = [this](TObject*) { Log += "clear;"; };
-    }
-};
-
 // The strongest channel of 0x00BBGGRR.
 char Strongest(uint32_t C) {
     const int r = C & 0xFF, g = (C >> 8) & 0xFF, b = (C >> 16) & 0xFF;
@@ -58,84 +46,150 @@ char Strongest(uint32_t C) {
 constexpr uint32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
 } // namespace
 
-// ---- loading ----
+// ---- loading and assigning ----
 
-TEST(TAdvGDIPPicture, LoadFromFileClearsReadsTheHeaderThenChanges) {
-    TAdvGDIPPicture p;
-    TEvents e;
-    e.Wire(p);
-    int widthAtClear = -1;
-    p.OnClear = [&](TObject*) {
-        e.Log += "clear;";
-        widthAtClear = p.Width();
-    };
-    p.LoadFromFile(TestImagePath("image.png"));
-    EXPECT_EQ(e.Log, "clear;change;");
-    EXPECT_EQ(widthAtClear, 0); // the size is read after OnClear
-    EXPECT_FALSE(p.Empty());
-    EXPECT_EQ(p.Width(), 45);
-    EXPECT_EQ(p.Bytes().Bytes(), FileBytes("image.png"));
+namespace {
+std::vector<uint8_t> Bytes(const char* Text) {
+    return {Text, Text + std::strlen(Text)};
 }
 
-TEST(TAdvGDIPPicture, AMissingFileLeavesThePictureEmptyWithItsBytes) {
-    TAdvGDIPPicture p;
-    p.LoadFromFile(TestImagePath("image.png"));
-    TEvents e;
-    e.Wire(p);
-    EXPECT_NO_THROW(p.LoadFromFile(TestImagePath("no-such-file.png")));
-    EXPECT_TRUE(p.Empty());
-    EXPECT_EQ(e.Log, "");
-    EXPECT_EQ(p.Bytes().Bytes(), FileBytes("image.png"));
-}
+// A picture holding Before (when not empty) gets its content one way; the events it raises meanwhile
+// (the width it had at each OnClear) and what it holds afterwards. -1 and nullopt leave a value unchecked.
+struct TContentRow {
+    const char* Name;
+    std::vector<uint8_t> Before;
+    std::function<void(TAdvGDIPPicture&)> Act;
+    const char* Log;
+    bool Empty;
+    std::optional<std::vector<uint8_t>> Held;
+    int Width = -1, Height = -1;
+    std::optional<TPoint> Decoded = std::nullopt; // the size UpdateImageSize finds afterwards
+};
 
-TEST(TAdvGDIPPicture, AHandlerThatRaisesIsAbsorbedAndEmptiesThePicture) {
-    TAdvGDIPPicture p;
-    p.OnChange = [](TObject*) { throw Exception("handler"); };
-    EXPECT_NO_THROW(p.LoadFromFile(TestImagePath("image.png")));
-    EXPECT_TRUE(p.Empty());
-}
-
-TEST(TAdvGDIPPicture, ContentUnderTheWrongExtensionLoadsButReadsAsZeroUntilDecoded) {
-    const std::string path = TestImagePath("jpeg-named.png");
-    TMemoryStream jpeg;
-    jpeg.LoadFromFile(TestImagePath("baseline.jpg"));
-    jpeg.SaveToFile(path);
-    TAdvGDIPPicture p;
-    p.LoadFromFile(path);
-    std::remove(path.c_str());
-    EXPECT_FALSE(p.Empty());
-    EXPECT_EQ(p.Width(), 0);
-    EXPECT_EQ(p.Height(), 0);
-    EXPECT_TRUE(p.UpdateImageSize());
-    EXPECT_EQ(p.Width(), 33);
-    EXPECT_EQ(p.Height(), 21);
-}
-
-TEST(TAdvGDIPPicture, LoadFromStreamCopiesFromTheFirstByteAndMeasures) {
-    const auto bytes = FileBytes("image.png");
+void LoadStream(TAdvGDIPPicture& P, const std::vector<uint8_t>& Bytes, int64_t Position) {
     TMemoryStream s;
-    s.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    s.SetPosition(17);
-    TAdvGDIPPicture p;
-    TEvents e;
-    e.Wire(p);
-    p.LoadFromStream(s);
-    EXPECT_EQ(p.Bytes().Bytes(), bytes);
-    EXPECT_EQ(e.Log, "change;");
-    EXPECT_EQ(p.Width(), 45);
-    EXPECT_EQ(p.Height(), 32);
+    s.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
+    s.SetPosition(Position);
+    P.LoadFromStream(s);
 }
+} // namespace
 
-TEST(TAdvGDIPPicture, AnEmptySourceChangesNothing) {
-    TAdvGDIPPicture p;
-    Load(p, KeyedBmp());
-    TEvents e;
-    e.Wire(p);
-    TMemoryStream empty;
-    p.LoadFromStream(empty);
-    p.LoadFromStream(static_cast<TStream*>(nullptr));
-    EXPECT_EQ(e.Log, "");
-    EXPECT_EQ(p.Bytes().Bytes(), KeyedBmp());
+TEST(TAdvGDIPPicture, LoadsAndAssignsItsContentWithTheEventsInOrder) {
+    const auto png = FileBytes("image.png"), jpeg = FileBytes("baseline.jpg"), bmp = KeyedBmp();
+    TAdvGDIPPicture pngPicture;
+    Load(pngPicture, png);
+    TBitmap bitmap;
+    bitmap.SetSize(6, 5);
+    TMemoryStream bitmapFile;
+    bitmap.SaveToStream(bitmapFile);
+    const std::string misnamed = TestImagePath("jpeg-named.png");
+    const TContentRow rows[] = {
+        {"a file: the size is read after OnClear",
+         {},
+         [](auto& P) { P.LoadFromFile(TestImagePath("image.png")); },
+         "clear(0);change;",
+         false,
+         png,
+         45,
+         32},
+        {"a missing file", png, [](auto& P) { P.LoadFromFile(TestImagePath("no-such-file.png")); }, "", true,
+         png},
+        {"a handler that raises is absorbed",
+         {},
+         [](auto& P) {
+             P.OnChange = [](TObject*) { throw Exception("handler"); };
+             P.LoadFromFile(TestImagePath("image.png"));
+         },
+         "clear(0);",
+         true,
+         std::nullopt},
+        {"a JPEG named .png reads as zero until decoded",
+         {},
+         [&](auto& P) {
+             TMemoryStream s;
+             s.LoadFromFile(TestImagePath("baseline.jpg"));
+             s.SaveToFile(misnamed);
+             P.LoadFromFile(misnamed);
+             std::remove(misnamed.c_str());
+         },
+         "clear(0);change;",
+         false,
+         jpeg,
+         0,
+         0,
+         TPoint{33, 21}},
+        {"a stream, copied from its first byte",
+         {},
+         [&](auto& P) { LoadStream(P, png, 17); },
+         "change;",
+         false,
+         png,
+         45,
+         32},
+        {"an empty stream and none", bmp,
+         [](auto& P) {
+             TMemoryStream empty;
+             P.LoadFromStream(empty);
+             P.LoadFromStream(static_cast<TStream*>(nullptr));
+         },
+         "", false, bmp, 4, 3},
+        {"bytes GDI+ cannot decode",
+         {},
+         [](auto& P) { Load(P, Bytes("not an image")); },
+         "change;",
+         false,
+         Bytes("not an image"),
+         0,
+         0,
+         TPoint{0, 0}},
+        {"a size set from outside", bmp,
+         [](auto& P) {
+             P.SetWidth(100);
+             P.SetHeight(100);
+         },
+         "", false, bmp, 4, 3},
+        {"nothing assigned: change, then clear, keeping the size", bmp, [](auto& P) { P.Assign(nullptr); },
+         "change;clear(4);", true, std::vector<uint8_t>{}, 4},
+        {"another picture assigned", {}, [&](auto& P) { P.Assign(&pngPicture); }, "change;", false, png, 45},
+        {"a bitmap assigned: its own file", png, [&](auto& P) { P.Assign(&bitmap); }, "change;", false,
+         bitmapFile.Bytes(), 6, 5},
+        {"an unrelated object assigned", bmp,
+         [](auto& P) {
+             TPersistent unrelated;
+             P.Assign(&unrelated);
+         },
+         "", true, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TAdvGDIPPicture p;
+        if (!row.Before.empty()) Load(p, row.Before);
+        std::string log;
+        p.OnChange = [&](TObject*) { log += "change;"; };
+        p.OnClear = [&](TObject*) { log += "clear(" + std::to_string(p.Width()) + ");"; };
+        EXPECT_NO_THROW(row.Act(p));
+        EXPECT_EQ(log, row.Log);
+        EXPECT_EQ(p.Empty(), row.Empty);
+        if (row.Held) {
+            EXPECT_EQ(p.Bytes().Bytes(), *row.Held);
+        }
+        if (row.Width >= 0) {
+            EXPECT_EQ(p.Width(), row.Width);
+        }
+        if (row.Height >= 0) {
+            EXPECT_EQ(p.Height(), row.Height);
+        }
+        if (row.Decoded) {
+            EXPECT_TRUE(p.UpdateImageSize());
+            EXPECT_EQ((TPoint{p.Width(), p.Height()}), *row.Decoded);
+        }
+        if (p.Empty() || row.Decoded == TPoint{0, 0}) { // nothing to show: drawing leaves the canvas alone
+            TTestCanvas t(8, 8);
+            p.Draw(t.Canvas, Rect(0, 0, 8, 8));
+            EXPECT_EQ(t.FirstOtherThan(Rect(0, 0, 8, 8), kWhite), (TPoint{-1, -1}));
+        }
+    }
+    EXPECT_FALSE(TAdvGDIPPicture().UpdateImageSize()) << "an empty picture has no size to find";
 }
 
 TEST(TAdvGDIPPicture, ReadDataRaisesNoChangeAndWriteDataGivesTheBytesBack) {
@@ -143,10 +197,10 @@ TEST(TAdvGDIPPicture, ReadDataRaisesNoChangeAndWriteDataGivesTheBytesBack) {
     TMemoryStream in;
     in.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
     TAdvGDIPPicture p;
-    TEvents e;
-    e.Wire(p);
+    std::string log;
+    p.OnChange = [&](TObject*) { log += "change;"; };
     p.ReadData(in);
-    EXPECT_EQ(e.Log, "");
+    EXPECT_EQ(log, "");
     EXPECT_EQ(p.Width(), 33);
     TMemoryStream out;
     out.WriteBuffer("xy", 2);
@@ -154,77 +208,6 @@ TEST(TAdvGDIPPicture, ReadDataRaisesNoChangeAndWriteDataGivesTheBytesBack) {
     std::vector<uint8_t> expected = {'x', 'y'};
     expected.insert(expected.end(), bytes.begin(), bytes.end());
     EXPECT_EQ(out.Bytes(), expected);
-}
-
-TEST(TAdvGDIPPicture, BytesGdiplusCannotDecodeMeasureAsZero) {
-    TAdvGDIPPicture p;
-    Load(p, {'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'});
-    EXPECT_FALSE(p.Empty());
-    EXPECT_TRUE(p.UpdateImageSize());
-    EXPECT_EQ(p.Width(), 0);
-    EXPECT_EQ(p.Height(), 0);
-    TTestCanvas t(8, 8);
-    p.Draw(t.Canvas, Rect(0, 0, 8, 8));
-    EXPECT_EQ(t.FirstOtherThan(Rect(0, 0, 8, 8), kWhite), (TPoint{-1, -1}));
-}
-
-TEST(TAdvGDIPPicture, SizeCannotBeSet) {
-    TAdvGDIPPicture p;
-    Load(p, KeyedBmp());
-    p.SetWidth(100);
-    p.SetHeight(100);
-    EXPECT_EQ(p.Width(), 4);
-    EXPECT_EQ(p.Height(), 3);
-    EXPECT_FALSE(TAdvGDIPPicture().UpdateImageSize());
-}
-
-// ---- assigning ----
-
-TEST(TAdvGDIPPicture, AssigningNothingChangesThenClearsAndKeepsTheSize) {
-    TAdvGDIPPicture p;
-    Load(p, KeyedBmp());
-    TEvents e;
-    e.Wire(p);
-    p.Assign(nullptr);
-    EXPECT_EQ(e.Log, "change;clear;");
-    EXPECT_TRUE(p.Empty());
-    EXPECT_TRUE(p.Bytes().Bytes().empty());
-    EXPECT_EQ(p.Width(), 4);
-}
-
-TEST(TAdvGDIPPicture, AssignCopiesAnotherPictureOrAGraphicsOwnFile) {
-    TAdvGDIPPicture source;
-    Load(source, FileBytes("image.png"));
-    TAdvGDIPPicture p;
-    TEvents e;
-    e.Wire(p);
-    p.Assign(&source);
-    EXPECT_EQ(p.Bytes().Bytes(), source.Bytes().Bytes());
-    EXPECT_EQ(p.Width(), 45);
-    TBitmap bitmap;
-    bitmap.SetSize(6, 5);
-    p.Assign(&bitmap);
-    EXPECT_EQ(e.Log, "change;change;");
-    TMemoryStream bmp;
-    bitmap.SaveToStream(bmp);
-    EXPECT_EQ(p.Bytes().Bytes(), bmp.Bytes());
-    EXPECT_EQ(p.Width(), 6);
-    EXPECT_EQ(p.Height(), 5);
-    EXPECT_FALSE(p.Empty());
-}
-
-TEST(TAdvGDIPPicture, AssignFromAnUnrelatedObjectLeavesItEmptyQuietly) {
-    TAdvGDIPPicture p;
-    Load(p, KeyedBmp());
-    TEvents e;
-    e.Wire(p);
-    TPersistent unrelated;
-    p.Assign(&unrelated);
-    EXPECT_TRUE(p.Empty());
-    EXPECT_EQ(e.Log, "");
-    TTestCanvas t(8, 8);
-    p.Draw(t.Canvas, Rect(0, 0, 8, 8));
-    EXPECT_EQ(t.FirstOtherThan(Rect(0, 0, 8, 8), kWhite), (TPoint{-1, -1}));
 }
 
 // ---- drawing ----

@@ -11,6 +11,7 @@
 #include "app/fArbeitsplatz.h"
 #include "framework/Graphics.h"
 #include "support/FakePlatform.h"
+#include "support/Pixels.h"
 #include "ui/gtk/GtkBackend.h"
 #include "ui/gtk/GtkMainWindow.h"
 
@@ -38,14 +39,10 @@ TEST(GtkBackend, FilterPatternsMatchWithoutRegardToCase) {
 }
 
 TEST(GtkBackend, GlyphImagesLeaveOutTheBottomLeftColour) {
-    TBitmap glyph;
-    glyph.SetPixelFormat(pf24bit);
-    glyph.SetSize(4, 2); // two 2 x 2 images: key (248, 0, 248) bottom left, red, and grey
-    const uint8_t key[3] = {248, 0, 248}, red[3] = {0, 0, 255}, grey[3] = {128, 128, 128};
-    const uint8_t* pixels[2][4] = {{red, red, grey, grey}, {key, red, key, grey}};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x)
-            for (int c = 0; c < 3; ++c) glyph.ScanLine(y)[x * 3 + c] = pixels[y][x][c];
+    TBitmap glyph; // two 2 x 2 images: key (248, 0, 248) bottom left, red, and grey
+    FillBitmap24(glyph, 4, 2, [](int x, int y) {
+        return y == 1 && x % 2 == 0 ? 0xF800F8u : x < 2 ? 0x0000FFu : 0x808080u;
+    });
     for (int index : {0, 1}) {
         GdkPixbuf* p = GlyphPixbuf(glyph, 2, index);
         ASSERT_NE(p, nullptr);

@@ -12,6 +12,7 @@
 #include "framework/StdCtrls.h"
 #include "platform/ProgramResource.h"
 #include "platform/SysColors.h"
+#include "support/Pixels.h"
 #include "ui/gtk/GtkMainWindow.h"
 #include "ui/gtk/GtkThemeColors.h"
 #include "ui/headless/ClientAreaRender.h"
@@ -452,19 +453,6 @@ GtkWidget* FindImage(GtkWidget* Widget) {
     return found;
 }
 
-// A 16 x 16 glyph of Colour(x, y) (0xRRGGBB); the bottom-left pixel's colour is the transparent one.
-template <typename F>
-void FillGlyph(TBitmap& Glyph, F Colour) {
-    Glyph.SetPixelFormat(pf24bit);
-    Glyph.SetSize(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const uint32_t c = Colour(x, y);
-            uint8_t* p = Glyph.ScanLine(y) + x * 3;
-            p[0] = c & 0xFF, p[1] = c >> 8 & 0xFF, p[2] = c >> 16 & 0xFF;
-        }
-}
-
 // The window's pixel (x, y) of a screenshot, as 0xRRGGBB.
 uint32_t ShotPixel(GdkPixbuf* Shot, int X, int Y) {
     const guchar* p = gdk_pixbuf_get_pixels(Shot) + Y * gdk_pixbuf_get_rowstride(Shot) + X * gdk_pixbuf_get_n_channels(Shot);
@@ -499,7 +487,8 @@ TEST_F(GtkMainWindowTest, ThePaintedFacesFollowAThemeChange) {
 TEST_F(GtkMainWindowTest, GlyphAndCaptionAreFourPixelsApart) {
     Window.reset();
     for (TBitBtn* button : {PathButton, StartButton})
-        FillGlyph(button->Glyph(), [](int x, int y) { return x == 0 && y == 15 ? 0xFF00FFu : 0xFF0000u; });
+        FillBitmap24(button->Glyph(), 16, 16,
+                     [](int x, int y) { return x == 0 && y == 15 ? 0xFF00FFu : 0x0000FFu; });
     Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
     Show();
     const std::vector<GtkWidget*> c = Children();
@@ -561,7 +550,8 @@ TEST_F(GtkMainWindowTest, AtDeviceScaleTwoTheLayersArePaintedAtDeviceResolution)
         GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(GTK_WIDGET(Window->Window())), 0, 0, 506, 294);
         bool same = shot && gdk_pixbuf_get_width(shot) == 1012;
         for (int y = 0; same && y < Panel->Height(); ++y)
-            for (int x = 0; same && x < 1012; ++x) same = ShotPixel(shot, x, y) == (headless->Row(y)[x] & 0xFFFFFF);
+            for (int x = 0; same && x < 1012; ++x)
+                same = ShotPixel(shot, x, y) == SurfaceRgb(*headless, x, y);
         if (shot) g_object_unref(shot);
         return same;
     };
@@ -574,7 +564,9 @@ TEST_F(GtkMainWindowTest, AtDeviceScaleTwoGlyphsStaySharp) {
     Window.reset();
     // Premultiplied ARGB as the image holds it: the green key pixel transparent, the rest opaque.
     auto colour = [](int x, int y) { return x == 0 && y == 15 ? 0u : (x + y) % 2 ? 0xFFFF0000u : 0xFF0000FFu; };
-    FillGlyph(PathButton->Glyph(), [&](int x, int y) { return x == 0 && y == 15 ? 0x00FF00u : colour(x, y) & 0xFFFFFF; });
+    FillBitmap24(PathButton->Glyph(), 16, 16, [&](int x, int y) {
+        return x == 0 && y == 15 ? 0x00FF00u : SwapRedAndBlue(colour(x, y) & 0xFFFFFF);
+    });
     Window = std::make_unique<TGtkMainWindow>(*Form, Backend);
     Show();
     GtkWidget* image = FindImage(Children()[3]);

@@ -7,13 +7,14 @@
 
 #include <string>
 
+#include "../support/Pixels.h"
 #include "framework/Buttons.h"
 #include "framework/Forms.h"
 #include "framework/Scaling.h"
 #include "framework/StdCtrls.h"
+#include "platform/win32/WindowsApi.h"
 #include "ui/win32/Win32Dialogs.h"
 #include "ui/win32/Win32MainWindow.h"
-#include "platform/win32/WindowsApi.h"
 
 namespace {
 struct TLauncherLayout {
@@ -40,14 +41,8 @@ struct TLauncherLayout {
         Start->Font().SetHeight(-11);
         Start->Font().SetStyle(FontStyle(fsBold));
         // A red 16 x 16 glyph; its bottom-left pixel (green) is the transparent colour.
-        Start->Glyph().SetPixelFormat(pf24bit);
-        Start->Glyph().SetSize(16, 16);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) {
-                uint8_t* p = Start->Glyph().ScanLine(y) + x * 3;
-                const bool key = x == 0 && y == 15;
-                p[0] = 0, p[1] = key ? 255 : 0, p[2] = key ? 0 : 255;
-            }
+        FillBitmap24(Start->Glyph(), 16, 16,
+                     [](int x, int y) { return x == 0 && y == 15 ? 0x00FF00u : 0x0000FFu; });
     }
 };
 
