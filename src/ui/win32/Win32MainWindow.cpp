@@ -1,6 +1,8 @@
 #include "ui/win32/Win32MainWindow.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "framework/Buttons.h"
 #include "framework/ControlPainter.h"
@@ -56,25 +58,29 @@ void RegisterClasses(WNDPROC FormProc, WNDPROC PanelProc) {
     RegisterClassExA(&panel);
 }
 
-// One image of a glyph that holds NumGlyphs side by side, as a 24-bit bitmap, each bitmap pixel
-// Scale x Scale pixels.
+// One image of a glyph that holds NumGlyphs side by side, each bitmap pixel Scale x Scale pixels, or
+// null when the system makes none. The pixels are laid out in memory of our own and handed to the
+// system whole: the bits of a DIB section are the system's, and Wine has been seen to return a
+// section without them.
 HBITMAP GlyphImage(TBitmap& Glyph, int NumGlyphs, int Index, int Scale) {
     const int source = Glyph.Width() / std::max(1, NumGlyphs);
     const int width = source * Scale, height = Glyph.Height() * Scale;
+    if (width <= 0 || height <= 0) return nullptr;
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return nullptr;
     const int stride = (width * 3 + 3) & ~3;
+    std::vector<uint8_t> pixels(static_cast<size_t>(stride) * height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const uint32_t c = Glyph.PixelColor(Index * source + x / Scale, y / Scale);
-            auto* p = static_cast<uint8_t*>(bits) + y * stride + x * 3;
+            uint8_t* p = pixels.data() + static_cast<size_t>(y) * stride + x * 3;
             p[0] = GetBValue(c);
             p[1] = GetGValue(c);
             p[2] = GetRValue(c);
         }
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
     return bitmap;
 }
 
@@ -192,9 +198,10 @@ void TWin32MainWindow::SetGlyph(TNative& Native) {
     Native.Glyphs = controls.CreateImages(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
     const COLORREF key = glyph.PixelColor(0, glyph.Height() - 1);
     for (int index : {0, count >= 2 ? 1 : 0}) {
-        HBITMAP image = GlyphImage(glyph, count, index, scale);
-        controls.AddMasked(Native.Glyphs, image, key);
-        DeleteObject(image);
+        if (HBITMAP image = GlyphImage(glyph, count, index, scale)) {
+            controls.AddMasked(Native.Glyphs, image, key);
+            DeleteObject(image);
+        }
     }
 }
 
