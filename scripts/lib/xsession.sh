@@ -191,6 +191,19 @@ velundo_mask_controls() {
   done
 }
 
+# velundo_matches_render RENDER SHOT MARGIN WHAT: counts a problem (named WHAT) unless screenshot SHOT
+# shows exactly the headless RENDER outside the start button and the group box of the loaded layout,
+# each grown by MARGIN pixels; status 1 then.
+velundo_matches_render() {
+  local differing
+  velundo_mask_controls "$3" BitBtn1 GroupBox1 || { fail "$4: no layout of the window's controls"; return 1; }
+  [ -s "$1" ] && [ -s "$2" ] || { fail "$4: no screenshot or no render to compare"; return 1; }
+  convert "$1" "${velundo_mask[@]}" "$work/render-masked.png"
+  convert "$2" "${velundo_mask[@]}" "$work/shot-masked.png"
+  differing=$(compare -metric AE "$work/render-masked.png" "$work/shot-masked.png" null: 2>&1)
+  [ "$differing" = "0" ] || { fail "$4: $differing pixels of the window differ from the headless render"; return 1; }
+}
+
 # --- Screenshots ------------------------------------------------------------------------------------
 
 # Writes the client area of window $1 to file $2 (sets WIDTH, HEIGHT, X, Y from its geometry).
