@@ -18,4 +18,4 @@ TPoint TTestCanvas::FirstOtherThan(const TRect& R, uint32_t Color) const {
     return TPoint{-1, -1};
 }
 
-std::string TestImagePath(const std::string& Name) { return std::string(VELUNDO_TEST_IMAGES) + "/" + Name; }
+std::string TestImagePath(const std::string& Name) { return VELUNDO_TEST_IMAGES "/" + Name; }

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
-std::string JpegPicturePath(const std::string& Name) { return std::string(VELUNDO_JPEG_PICTURES) + "/" + Name; }
+std::string JpegPicturePath(const std::string& Name) { return VELUNDO_JPEG_PICTURES "/" + Name; }
 
 std::vector<uint8_t> JpegPictureBytes(const std::string& Name) {
     TMemoryStream stream;
