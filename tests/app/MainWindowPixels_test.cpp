@@ -111,25 +111,19 @@ TEST_F(MainWindow, TheCaptionLabelPaintsClientOverTheBannerClippedAtThePanelEdge
     form->AdvSmoothLabel1->SetVisible(false);
     const auto without = RenderClientArea(*form);
     auto before = [&](int X, int Y) { return SurfaceRgb(*without, X, Y); };
-    TRect light{506, 294, -1, -1}, changed{506, 294, -1, -1};
-    auto extend = [](TRect& R, int X, int Y) {
-        R = {std::min(R.Left, X), std::min(R.Top, Y), std::max(R.Right, X), std::max(R.Bottom, Y)};
-    };
-    for (int y = 0; y < 294; ++y)
-        for (int x = 0; x < 506; ++x) {
-            if (At(x, y) == before(x, y)) continue;
-            extend(changed, x, y);
-            if (IsLightPixel(At(x, y))) extend(light, x, y);
-        }
-    ASSERT_GE(light.Right, 0) << "no light letters";
+    auto changes = [&](int x, int y) { return At(x, y) != before(x, y); };
+    const TRect changed = MatchingBox(506, 294, changes);
+    const TRect light =
+        MatchingBox(506, 294, [&](int x, int y) { return changes(x, y) && IsLightPixel(At(x, y)); });
+    ASSERT_GT(light.Right, 0) << "no light letters";
     // Only inside the panel, from the label's left edge on: the panel clips it at its right edge.
     EXPECT_GE(changed.Left, 424);
-    EXPECT_LE(changed.Right, 505);
+    EXPECT_LE(changed.Right, 506);
     EXPECT_GE(changed.Top, 7);
-    EXPECT_LE(changed.Bottom, 56);
+    EXPECT_LE(changed.Bottom, 57);
     // "Client" starts at the label's left edge and is centred in its 50 rows (7 to 56).
     EXPECT_LE(light.Left, 424 + 8);
-    EXPECT_NEAR((light.Top + light.Bottom) / 2.0, 7 + 24.5, 4);
+    EXPECT_NEAR((light.Top + light.Bottom) / 2.0, 7 + 25, 4);
     // The grey shadow reaches one pixel further right and down than the light letters.
     EXPECT_EQ(changed.Right, light.Right + 1);
     EXPECT_EQ(changed.Bottom, light.Bottom + 1);

@@ -133,14 +133,11 @@ std::unique_ptr<TAdvGDIPPicture> Plain(int W, int H) {
     return p;
 }
 
-// The smallest rectangle holding every pixel that is more red than white (smoothing at the edges of a
-// scaled picture tints pixels beyond them by a fading amount).
+// The box of the pixels more red than white (smoothing at the edges of a scaled picture tints pixels
+// beyond them by a fading amount).
 TRect Painted(const TTestCanvas& T) {
-    TRect r{1 << 20, 1 << 20, -1, -1};
-    for (int y = 0; y < T.Surface->Height; ++y)
-        for (int x = 0; x < T.Surface->Width; ++x)
-            if (((T.At(x, y) >> 8) & 0xFF) < 0x80) r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1)};
-    return r.Right < 0 ? TRect{} : r;
+    return MatchingBox(T.Surface->Width, T.Surface->Height,
+                       [&](int x, int y) { return (T.At(x, y) >> 8 & 0xFF) < 0x80; });
 }
 
 TRect Place(TAdvGDIPPicture& P, TFillPicturePosition Position, const TRect& Area, bool KeepAspect = false,

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "PlatformTest_support.h"
@@ -140,108 +142,85 @@ TEST(PrivateProfileRead, LongValuesAreCutAtTheBuffer) {
     EXPECT_EQ(std::string(small), "vvvvvvv");
 }
 
-TEST(PrivateProfileWrite, CreatesFileAndSectionAndReadsBack) {
-    TTempFolder folder;
-    const std::string file = folder["Velundo_Client.ini"];
-    ASSERT_TRUE(Profile().WriteString("SETTINGS", "Serverpath", "Z:\\srv\\Velundo.exe", file));
-    EXPECT_EQ(Read(file, "SETTINGS", "Serverpath"), "Z:\\srv\\Velundo.exe");
-    EXPECT_EQ(ReadBytes(file), "[SETTINGS]\r\nServerpath=Z:\\srv\\Velundo.exe\r\n");
-    ASSERT_TRUE(Profile().WriteString("OTHER", "k", "v", file));
-    EXPECT_EQ(Read(file, "OTHER", "k"), "v");
-    EXPECT_EQ(Read(file, "SETTINGS", "Serverpath"), "Z:\\srv\\Velundo.exe");
-}
-
-TEST(PrivateProfileWrite, ReplacesTheFirstMatchAndKeepsTheRest) {
-    TTempFolder folder;
-    const std::string file = folder["a.ini"];
-    WriteBytes(file, "[S]\r\nk=old\r\nj=keep\r\n[T]\r\nk=other\r\n[s]\r\nk=second\r\n");
-    ASSERT_TRUE(Profile().WriteString("s", "K", "new", file));
-    EXPECT_EQ(Read(file, "S", "k"), "new");
-    EXPECT_EQ(Read(file, "S", "j"), "keep");
-    EXPECT_EQ(Read(file, "T", "k"), "other");
-    ASSERT_TRUE(Profile().WriteString("S", "added", "1", file));
-    EXPECT_EQ(Read(file, "S", "added"), "1") << "a new key joins the first section";
-    const std::string bytes = ReadBytes(file);
-    EXPECT_NE(bytes.find("k=second"), std::string::npos) << bytes;
-    EXPECT_EQ(bytes.find("k=old"), std::string::npos) << bytes;
-}
-
-TEST(PrivateProfileWrite, StoresValuesWithoutLeadingBlanks) {
-    TTempFolder folder;
-    const std::string file = folder["a.ini"];
-    ASSERT_TRUE(Profile().WriteString("S", "k", "  \tZ:\\a b\\c.exe  ", file));
-    EXPECT_EQ(Read(file, "S", "k"), "Z:\\a b\\c.exe");
-    const std::string value(3000, 'x');
-    ASSERT_TRUE(Profile().WriteString("S", "long", value.c_str(), file));
-    EXPECT_EQ(Read(file, "S", "long"), value.substr(0, 2047));
-    ASSERT_TRUE(Profile().WriteString("S", "umlaut", "M\xFCller \x80", file));
-    EXPECT_EQ(Read(file, "S", "umlaut"), "M\xFCller \x80");
-}
-
-TEST(PrivateProfileWrite, KeepsTheEncodingOfAUnicodeFile) {
-    TTempFolder folder;
-    const std::string file = folder["bom.ini"];
-    WriteBytes(file, "\xEF\xBB\xBF[S]\r\nk=old\r\n");
-    ASSERT_TRUE(Profile().WriteString("S", "k", "M\xFCller", file));
-    EXPECT_EQ(Read(file, "S", "k"), "M\xFCller");
-    EXPECT_EQ(ReadBytes(file).substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(ReadBytes(file).find("M\xC3\xBCller"), std::string::npos);
-}
-
-TEST(PrivateProfileWrite, HandlesOddFiles) {
-    TTempFolder folder;
-    const std::string file = folder["odd.ini"];
-    WriteBytes(file, "[S]\nk=1\nlast=no break");
-    ASSERT_TRUE(Profile().WriteString("S", "new", "2", file));
-    EXPECT_EQ(Read(file, "S", "last"), "no break");
-    EXPECT_EQ(Read(file, "S", "new"), "2");
-    EXPECT_EQ(Read(file, "S", "k"), "1");
-    WriteBytes(file, "[S]\nk=1\n[S]\nk=2\n");
-    ASSERT_TRUE(Profile().WriteString("S", "k", "3", file));
-    EXPECT_EQ(Read(file, "S", "k"), "3");
-    EXPECT_NE(ReadBytes(file).find("k=2"), std::string::npos) << "the repeated section stays";
-}
-
-// Writes into files with CR-only and mixed line breaks: every key reads back as written or as it was.
-TEST(PrivateProfileWrite, KeepsFilesWithOddLineBreaksReadable) {
+// Each row writes into a file (none yet, or one of the row's bytes), then reads keys back and looks
+// at the bytes: every write succeeds unless the row says otherwise.
+TEST(PrivateProfileWrite, WritesReadBackAndTheRestOfTheFileStays) {
+    struct TWrite {
+        const char *Section, *Key, *Value; // a null value deletes the key, a null key the section
+        bool Succeeds = true;
+    };
     struct TRow {
         const char* What;
-        std::string Before;
-        const char *Section, *Key, *Value;
-        std::vector<std::array<const char*, 3>> Reads; // section, key, value after the write
+        const char* Before; // the file's bytes, or null for no file
+        std::vector<TWrite> Writes;
+        std::vector<std::array<std::string, 3>> Reads;   // section, key, value after the writes
+        std::vector<std::string> Holds = {}, Lacks = {}; // what the bytes then hold, and no longer hold
+        const char* Starts = nullptr;                    // what they start with
+        const char* Bytes = nullptr;                     // or are, exactly
     };
+    const std::string longValue(3000, 'x');
+    // clang-format off
     const std::vector<TRow> rows = {
-        {"new key in a CR-only file", "[S]\rk=1\r", "S", "j", "2", {{"S", "k", "1"}, {"S", "j", "2"}}},
-        {"new section in a CR-only file", "[S]\rk=1", "T", "t", "3", {{"S", "k", "1"}, {"T", "t", "3"}}},
-        {"value before a CR", "[S]\nk=a\rb\n", "S", "k", "new", {{"S", "k", "new"}}},
-        {"CR CR LF", "[S]\r\r\nk=1\r\r\n", "S", "k", "2", {{"S", "k", "2"}}},
-        {"mixed endings", "[S]\r\nk=1\nj=2\r\n[T]\rt=1\n", "T", "u", "4",
+        {"a new file", nullptr, {{"SETTINGS", "Serverpath", "Z:\\srv\\Velundo.exe"}},
+         {{"SETTINGS", "Serverpath", "Z:\\srv\\Velundo.exe"}}, {}, {}, nullptr,
+         "[SETTINGS]\r\nServerpath=Z:\\srv\\Velundo.exe\r\n"},
+        {"a new section", kPlain.c_str(), {{"OTHER", "k", "v"}},
+         {{"OTHER", "k", "v"}, {"SETTINGS", "Serverpath", "Z:\\srv\\Velundo.exe"}}},
+        {"the first match; a new key joins the first section",
+         "[S]\r\nk=old\r\nj=keep\r\n[T]\r\nk=other\r\n[s]\r\nk=second\r\n",
+         {{"s", "K", "new"}, {"S", "added", "1"}},
+         {{"S", "k", "new"}, {"S", "j", "keep"}, {"T", "k", "other"}, {"S", "added", "1"}},
+         {"k=second"},
+         {"k=old"}},
+        {"values without leading blanks, cut at the buffer, in Windows-1252", nullptr,
+         {{"S", "k", "  \tZ:\\a b\\c.exe  "}, {"S", "long", longValue.c_str()},
+          {"S", "umlaut", "M\xFCller \x80"}},
+         {{"S", "k", "Z:\\a b\\c.exe"}, {"S", "long", longValue.substr(0, 2047)},
+          {"S", "umlaut", "M\xFCller \x80"}}},
+        {"a Unicode file keeps its encoding", "\xEF\xBB\xBF[S]\r\nk=old\r\n", {{"S", "k", "M\xFCller"}},
+         {{"S", "k", "M\xFCller"}}, {"M\xC3\xBCller"}, {}, "\xEF\xBB\xBF"},
+        {"LF breaks, none after the last line", "[S]\nk=1\nlast=no break", {{"S", "new", "2"}},
+         {{"S", "last", "no break"}, {"S", "new", "2"}, {"S", "k", "1"}}},
+        {"the repeated section stays", "[S]\nk=1\n[S]\nk=2\n", {{"S", "k", "3"}}, {{"S", "k", "3"}},
+         {"k=2"}},
+        {"new key in a CR-only file", "[S]\rk=1\r", {{"S", "j", "2"}}, {{"S", "k", "1"}, {"S", "j", "2"}}},
+        {"new section in a CR-only file", "[S]\rk=1", {{"T", "t", "3"}}, {{"S", "k", "1"}, {"T", "t", "3"}}},
+        {"value before a CR", "[S]\nk=a\rb\n", {{"S", "k", "new"}}, {{"S", "k", "new"}}},
+        {"CR CR LF", "[S]\r\r\nk=1\r\r\n", {{"S", "k", "2"}}, {{"S", "k", "2"}}},
+        {"mixed endings", "[S]\r\nk=1\nj=2\r\n[T]\rt=1\n", {{"T", "u", "4"}},
          {{"S", "k", "1"}, {"S", "j", "2"}, {"T", "u", "4"}}},
-        {"the launcher's key after a lone CR", "[SETTINGS]\rServerpath=old\n", "SETTINGS", "Serverpath", "new",
+        {"the launcher's key after a lone CR", "[SETTINGS]\rServerpath=old\n",
+         {{"SETTINGS", "Serverpath", "new"}},
          {{"SETTINGS", "Serverpath", "new"}}},
+        {"a deleted key", "[S]\r\nk=1\r\nj=2\r\n[T]\r\nt=3\r\n", {{"S", "k", nullptr}},
+         {{"S", "k", "<default>"}, {"S", "j", "2"}}},
+        {"a deleted section; the flush and a write without a section answer false",
+         "[S]\r\nj=2\r\n[T]\r\nt=3\r\n",
+         {{"S", nullptr, nullptr}, {nullptr, nullptr, nullptr, false}, {nullptr, "k", "v", false}},
+         {{"S", "j", "<default>"}, {"T", "t", "3"}}},
     };
+    // clang-format on
     TTempFolder folder;
-    const std::string file = folder["breaks.ini"];
     for (const TRow& row : rows) {
-        WriteBytes(file, row.Before);
-        ASSERT_TRUE(Profile().WriteString(row.Section, row.Key, row.Value, file)) << "row: " << row.What;
+        const std::string file = folder["row" + std::to_string(&row - rows.data()) + ".ini"];
+        if (row.Before) WriteBytes(file, row.Before);
+        for (const TWrite& w : row.Writes)
+            ASSERT_EQ(Profile().WriteString(w.Section, w.Key, w.Value, file), w.Succeeds)
+                << "row: " << row.What << ", key " << (w.Key ? w.Key : "(none)");
         for (const auto& [section, key, value] : row.Reads)
             ASSERT_EQ(Read(file, section, key), value) << "row: " << row.What << ", key " << key;
+        const std::string bytes = ReadBytes(file);
+        for (const std::string& held : row.Holds)
+            EXPECT_NE(bytes.find(held), std::string::npos) << "row: " << row.What << "\n" << bytes;
+        for (const std::string& gone : row.Lacks)
+            EXPECT_EQ(bytes.find(gone), std::string::npos) << "row: " << row.What << "\n" << bytes;
+        if (row.Starts) {
+            EXPECT_EQ(bytes.substr(0, std::strlen(row.Starts)), row.Starts) << "row: " << row.What;
+        }
+        if (row.Bytes) {
+            EXPECT_EQ(bytes, row.Bytes) << "row: " << row.What;
+        }
     }
-}
-
-TEST(PrivateProfileWrite, DeletesKeysAndSections) {
-    TTempFolder folder;
-    const std::string file = folder["a.ini"];
-    WriteBytes(file, "[S]\r\nk=1\r\nj=2\r\n[T]\r\nt=3\r\n");
-    ASSERT_TRUE(Profile().WriteString("S", "k", nullptr, file));
-    EXPECT_EQ(Read(file, "S", "k"), "<default>");
-    EXPECT_EQ(Read(file, "S", "j"), "2");
-    ASSERT_TRUE(Profile().WriteString("S", nullptr, nullptr, file));
-    EXPECT_EQ(Read(file, "S", "j"), "<default>");
-    EXPECT_EQ(Read(file, "T", "t"), "3");
-    EXPECT_FALSE(Profile().WriteString(nullptr, nullptr, nullptr, file)) << "the flush answers false";
-    EXPECT_FALSE(Profile().WriteString(nullptr, "k", "v", file));
 }
 
 TEST(PrivateProfileWrite, FailsCleanlyWhereItCannotWrite) {

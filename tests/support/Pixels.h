@@ -4,6 +4,7 @@
 // name says otherwise.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -31,6 +32,18 @@ constexpr uint32_t SwapRedAndBlue(uint32_t C) {
 // A surface pixel as the surface stores it, alpha masked off: 0x00RRGGBB.
 inline uint32_t SurfaceRgb(const TSurface& S, int X, int Y) {
     return S.Bits[Y * S.Stride / 4 + X] & 0xFFFFFF;
+}
+
+// The smallest box (right and bottom exclusive) holding every point (x, y) of a W x H area for which
+// Match(x, y) holds; all zero when none does.
+template <typename F> TRect MatchingBox(int W, int H, F Match) {
+    TRect r{W, H, 0, 0};
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (Match(x, y))
+                r = {std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1),
+                     std::max(r.Bottom, y + 1)};
+    return r.Right > 0 ? r : TRect{};
 }
 
 // All three channels above 200, in either channel order: light letters.
