@@ -26,6 +26,15 @@ velundo_under_xvfb() {
   export GDK_BACKEND=x11
 }
 
+# velundo_need NAME PRESET FILE...: ends check NAME at once when a FILE that the PRESET builds is missing.
+velundo_need() {
+  local name=$1 preset=$2 file
+  shift 2
+  for file in "$@"; do
+    [ -e "$file" ] || { echo "$name: $file is missing (build the $preset preset first)" >&2; exit 1; }
+  done
+}
+
 # velundo_gui_begin NAME: the check's problems are counted by fail; its files go to a folder of its
 # own, $work, with the helper close-window (velundo_build_close_helper) in it. At the end the program
 # still running ($app) is stopped, velundo_gui_cleanup runs when the script defines one, and $work is
