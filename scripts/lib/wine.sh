@@ -21,9 +21,9 @@ velundo_wine_unlink_home() {
 # no special folder at all without it, and Wine's msiexec removes it when the last shortcut in it
 # goes, empty.
 velundo_wine_desktop=$WINEPREFIX/drive_c/users/$(id -un)/Desktop
-velundo_wine_keep_desktop() {
-  mkdir -p "$velundo_wine_desktop" && [ -f "$velundo_wine_desktop/desktop.ini" ] ||
-    printf '[.ShellClassInfo]\r\n' >"$velundo_wine_desktop/desktop.ini"
+velundo_wine_keep_desktop() { # [FOLDER]: the desktop folder, by default the project's user's
+  local desktop=${1:-$velundo_wine_desktop}
+  mkdir -p "$desktop" && [ -f "$desktop/desktop.ini" ] || printf '[.ShellClassInfo]\r\n' >"$desktop/desktop.ini"
 }
 
 # Creates the prefix when it is missing and maps the label's caption font Arial, which a fresh
@@ -84,7 +84,7 @@ velundo_wine_user_prefix() {
     cp -a "$WINEPREFIX"/{.update-timestamp,*.reg,dosdevices} "$prefix/" &&
     cp -a "$WINEPREFIX/drive_c/users/Public" "$prefix/drive_c/users/" &&
     cp -al "$WINEPREFIX/drive_c/windows" "$prefix/drive_c/" || return 1
-  printf '[.ShellClassInfo]\r\n' >"$prefix/drive_c/users/$velundo_wine_user_name/Desktop/desktop.ini"
+  velundo_wine_keep_desktop "$prefix/drive_c/users/$velundo_wine_user_name/Desktop" || return 1
   find "$prefix" -type d -exec chown $velundo_wine_uid:$velundo_wine_uid {} + &&
     chown -R $velundo_wine_uid:$velundo_wine_uid "$prefix"/*.reg "$prefix/.update-timestamp" "$1/home" \
       "$prefix/drive_c/users" || return 1
