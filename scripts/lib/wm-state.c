@@ -1,6 +1,6 @@
-// wm-state READY-FILE: stands in, on a display without a window manager (Xvfb), for the one part of
-// one that Wine's X11 driver waits for: the ICCCM WM_STATE property of each top-level window, Normal
-// while it is mapped and gone once it is unmapped. Wine hides a window only after the manager has
+// wm-state READY-FILE: on a display without a window manager (Xvfb), does the one part of a window
+// manager's work that Wine's X11 driver waits for: it keeps the ICCCM WM_STATE property of each
+// top-level window, Normal while the window is mapped and gone once it is unmapped. Wine hides a window only after the manager has
 // shown it, and maps it again only after the manager has withdrawn it; with no manager it waits 2 s
 // each time. Creates READY-FILE once it watches the display; ends with the display.
 #include <X11/Xlib.h>
