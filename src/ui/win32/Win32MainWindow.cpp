@@ -41,7 +41,7 @@ void RegisterClasses(WNDPROC FormProc, WNDPROC PanelProc) {
     static bool registered = false;
     if (registered) return;
     registered = true;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES}; // and tooltips
     if (CommonControls().Init) CommonControls().Init(&controls);
     WNDCLASSEXA form{};
     form.cbSize = sizeof form;
@@ -115,6 +115,7 @@ TWin32MainWindow::TWin32MainWindow(TForm& Form, TWin32Dialogs& Backend) : FForm(
                               GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     FFormFont = CreateFontOf(Form.Font());
+    FTooltips = std::make_unique<TWin32Tooltips>(FWindow);
     CreateNatives(Form, TPoint{0, 0});
     SyncAll();
     FForm.InvalidateSink = [this](TControl*) { Invalidated(); };
@@ -124,6 +125,7 @@ TWin32MainWindow::TWin32MainWindow(TForm& Form, TWin32Dialogs& Backend) : FForm(
 TWin32MainWindow::~TWin32MainWindow() {
     FForm.InvalidateSink = nullptr;
     FBackend.SetOwner(nullptr);
+    FTooltips.reset();
     if (FWindow) {
         SetWindowLongPtrA(FWindow, GWLP_USERDATA, 0);
         DestroyWindow(FWindow);
@@ -271,19 +273,27 @@ void TWin32MainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
     RECT r;
     GetWindowRect(Native.Window, &r);
     MapWindowPoints(nullptr, FWindow, reinterpret_cast<POINT*>(&r), 2);
-    if (r.left != Origin.X || r.top != Origin.Y || r.right - r.left != c.Width() || r.bottom - r.top != c.Height())
-        MoveWindow(Native.Window, Origin.X, Origin.Y, c.Width(), c.Height(), TRUE);
+    const bool moved =
+        r.left != Origin.X || r.top != Origin.Y || r.right - r.left != c.Width() || r.bottom - r.top != c.Height();
+    if (moved) MoveWindow(Native.Window, Origin.X, Origin.Y, c.Width(), c.Height(), TRUE);
     if (Visible != Native.Visible) {
         Native.Visible = Visible;
         ShowWindow(Native.Window, Visible ? SW_SHOWNA : SW_HIDE);
     }
     if (c.Enabled() != Native.Enabled) {
         Native.Enabled = c.Enabled();
+        const bool hadFocus = GetFocus() == Native.Window;
         EnableWindow(Native.Window, Native.Enabled);
+        if (hadFocus && !Native.Enabled) FocusChild(); // a control disabled under the focus hands it on
     }
     if (c.Caption() != Native.Text) {
         Native.Text = c.Caption();
         SetWindowTextA(Native.Window, Native.Text.c_str());
+    }
+    if (c.ShownHint() != Native.Hint || (moved && !Native.Hint.empty())) {
+        Native.Hint = c.ShownHint();
+        FTooltips->Set(Native.Window, Native.Hint);
+        UpdateAccessible(Native.Window, AccessibleInfoOf(c));
     }
 }
 
