@@ -344,7 +344,7 @@ void TGtkMainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
     }
     if (c.ShownHint() != Native.Hint) {
         Native.Hint = c.ShownHint();
-        // GTK shows a tooltip over a disabled widget too, and describes the widget by it.
+        // GTK shows a tooltip over a disabled widget too, and describes the widget by it to AT-SPI.
         gtk_widget_set_tooltip_text(Native.Widget, Native.Hint.empty() ? nullptr : AnsiToUtf8(Native.Hint).c_str());
         SetAccessible(Native);
     }
@@ -503,7 +503,7 @@ void TGtkMainWindow::SetAccessible(TNative& Native) {
     AtkObject* object = gtk_widget_get_accessible(Native.Widget);
     const std::string name = AnsiToUtf8(info.Name);
     if (!name.empty()) atk_object_set_name(object, name.c_str());
-    atk_object_set_description(object, AnsiToUtf8(info.Description).c_str());
+    // The description is the tooltip's text (info.Description): GTK gives a widget that one.
     if (info.Role == TAccessibleRole::Grouping) {
         atk_object_set_role(object, ATK_ROLE_GROUPING);
         // Its caption reads as the name, without the caption's trailing blanks.
