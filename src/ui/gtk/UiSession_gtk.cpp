@@ -6,8 +6,9 @@
 
 #include "ui/UiSession.h"
 #include "ui/gtk/GtkBackend.h"
-#include "ui/gtk/GtkMainWindow.h"
 #include "ui/gtk/GtkIdentity.h"
+#include "ui/gtk/GtkLaunchTokens.h"
+#include "ui/gtk/GtkMainWindow.h"
 #include "ui/gtk/GtkThemeColors.h"
 
 namespace {
@@ -30,8 +31,11 @@ public:
         FWindow.reset(); // the window goes before the form it shows is freed
     }
 
+    ILaunchTokens* LaunchTokens() override { return &FTokens; }
+
 private:
     TGtkBackend FBackend;
+    TGtkLaunchTokens FTokens;
     std::unique_ptr<TGtkMainWindow> FWindow;
 };
 
