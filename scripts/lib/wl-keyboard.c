@@ -24,14 +24,17 @@ static struct zwp_virtual_keyboard_manager_v1* manager;
 static struct zwp_virtual_keyboard_v1* keyboard;
 static struct xkb_keymap* keymap;
 
-static void global(void* data, struct wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
+static void global(void* data, struct wl_registry* registry, uint32_t name, const char* interface,
+                   uint32_t version) {
     (void)data, (void)version;
     if (!strcmp(interface, wl_seat_interface.name) && !seat)
         seat = wl_registry_bind(registry, name, &wl_seat_interface, 1);
     else if (!strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name))
         manager = wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1);
 }
-static void global_remove(void* data, struct wl_registry* registry, uint32_t name) { (void)data, (void)registry, (void)name; }
+static void global_remove(void* data, struct wl_registry* registry, uint32_t name) {
+    (void)data, (void)registry, (void)name;
+}
 static const struct wl_registry_listener registry_listener = {global, global_remove};
 
 static uint32_t now_ms(void) {
@@ -63,17 +66,23 @@ static int press(xkb_keycode_t key, xkb_mod_mask_t mods) {
     return wl_display_roundtrip(display) >= 0 ? 0 : -1;
 }
 
-static xkb_mod_mask_t modifier(const char* name) { return 1u << xkb_keymap_mod_get_index(keymap, name); }
+static xkb_mod_mask_t modifier(const char* name) {
+    return 1u << xkb_keymap_mod_get_index(keymap, name);
+}
 
 static const char* key_command(char* spec) {
     xkb_mod_mask_t extra = 0, mods = 0;
     char* plus;
     while ((plus = strchr(spec, '+')) && plus[1]) {
         *plus = 0;
-        if (!strcmp(spec, "shift")) extra |= modifier(XKB_MOD_NAME_SHIFT);
-        else if (!strcmp(spec, "ctrl")) extra |= modifier(XKB_MOD_NAME_CTRL);
-        else if (!strcmp(spec, "alt")) extra |= modifier(XKB_MOD_NAME_ALT);
-        else return "no such modifier";
+        if (!strcmp(spec, "shift"))
+            extra |= modifier(XKB_MOD_NAME_SHIFT);
+        else if (!strcmp(spec, "ctrl"))
+            extra |= modifier(XKB_MOD_NAME_CTRL);
+        else if (!strcmp(spec, "alt"))
+            extra |= modifier(XKB_MOD_NAME_ALT);
+        else
+            return "no such modifier";
         spec = plus + 1;
     }
     const xkb_keycode_t key = find_key(xkb_keysym_from_name(spec, XKB_KEYSYM_NO_FLAGS), &mods);
@@ -120,7 +129,8 @@ int main(void) {
     if (!display) return fprintf(stderr, "wl-keyboard: no Wayland display\n"), 1;
     wl_registry_add_listener(wl_display_get_registry(display), &registry_listener, NULL);
     wl_display_roundtrip(display);
-    if (!seat || !manager) return fprintf(stderr, "wl-keyboard: the compositor offers no virtual keyboard\n"), 1;
+    if (!seat || !manager)
+        return fprintf(stderr, "wl-keyboard: the compositor offers no virtual keyboard\n"), 1;
     struct xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
     const struct xkb_rule_names names = {"evdev", "pc105", "de", "", ""};
     keymap = context ? xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS) : NULL;

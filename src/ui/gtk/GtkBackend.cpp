@@ -161,6 +161,9 @@ void TGtkBackend::ShowDialogUtf8(GtkMessageType Type, const std::string& Text, c
     GtkWidget* dialog =
         gtk_message_dialog_new(FMainWindow, GTK_DIALOG_MODAL, Type, GTK_BUTTONS_OK, "%s", Text.c_str());
     gtk_window_set_title(GTK_WINDOW(dialog), Caption.c_str());
+    // Centred on the screen where the client places its windows (X11). On Wayland the compositor
+    // places every window, out of a client's sight: sway centres the dialog on the output, GNOME and
+    // KDE over the launcher's window, which is where a user looks for it.
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
     if (Type == GTK_MESSAGE_ERROR) {
         // GTK 3 message dialogs show no icon of their own; the exception dialog has the error icon.
