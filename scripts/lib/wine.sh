@@ -40,7 +40,7 @@ velundo_wine_prefix_ready() {
     flock 9
     if velundo_wine_fonts_mapped; then
       echo "wine: making $WINEPREFIX afresh, without the font mapping of an older checkout" >&2
-      wineserver -k 2>/dev/null
+      wineserver -k 2>/dev/null || true # none may run; scripts/setup runs this under set -e
       rm -rf "$WINEPREFIX"
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
