@@ -1,10 +1,43 @@
 # Shared by every script that runs Wine (sourced, not run). Wine runs only in the project's own
 # prefix, build/wineprefix, which scripts/setup creates: the user's ~/.wine is never created, read
 # or changed, and the only Wine server these scripts start or stop is the one of that prefix.
+# With VELUNDO_WINE=debian13 the same scripts run Debian 13's Wine (10) from the checks' Debian 13
+# root (debian13.sh) instead of this machine's, in a prefix of its own, build/debian13/wineprefix,
+# left as wineboot makes it for a user: no font is mapped there.
 
 velundo_wine_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Always ours, even when the caller's environment names another prefix (often ~/.wine).
 export WINEPREFIX=$velundo_wine_root/build/wineprefix
+# velundo_wine_tag tells the outputs of the two Wines apart (screenshots, folders); velundo_wine_exec
+# runs a command where the Wine is (in the root, or here).
+velundo_wine_tag= velundo_wine_exec=
+case ${VELUNDO_WINE:-} in
+"" | machine) ;;
+debian13)
+  . "$velundo_wine_root/scripts/lib/debian13.sh"
+  export WINEPREFIX=$velundo_wine_root/build/debian13/wineprefix
+  export PATH=$velundo_wine_root/scripts/lib/debian13-bin:$PATH
+  velundo_wine_tag=-debian13 velundo_wine_exec=$velundo_wine_root/scripts/lib/in-debian13
+  ;;
+*) echo "wine: VELUNDO_WINE=$VELUNDO_WINE names no Wine (machine or debian13)" >&2; return 1 ;;
+esac
+
+# velundo_wine_each SCRIPT ARGS...: a check that runs under every Wine calls this first. Unless
+# VELUNDO_WINE names one Wine, it runs SCRIPT under this machine's (VELUNDO_WINE=machine), then under
+# Debian 13's (debian13), and ends with status 1 when either failed. Under Debian 13's, temporary
+# files go to build/debian13/tmp, where the root sees them at the same path (Wine's programs and
+# their folders, the display's authority file), and the home is build/debian13/home.
+velundo_wine_each() {
+  local status=0
+  if [ -n "${VELUNDO_WINE:-}" ]; then
+    [ "$VELUNDO_WINE" != debian13 ] || export TMPDIR=$velundo_debian13_dir/tmp HOME=$velundo_debian13_dir/home
+    [ "$VELUNDO_WINE" != debian13 ] || mkdir -p "$TMPDIR" "$HOME"
+    return 0
+  fi
+  VELUNDO_WINE=machine "$@" || status=1
+  VELUNDO_WINE=debian13 "$@" || status=1
+  exit $status
+}
 export WINEDEBUG=${WINEDEBUG:--all}
 # Wine's menu builder copies every shortcut and file type of the prefix into the user's own
 # ~/.local/share/applications, mime and ~/.config/menus; the prefix's shortcuts stay the prefix's.
@@ -26,21 +59,27 @@ velundo_wine_keep_desktop() { # [FOLDER]: the desktop folder, by default the pro
   mkdir -p "$desktop" && [ -f "$desktop/desktop.ini" ] || printf '[.ShellClassInfo]\r\n' >"$desktop/desktop.ini"
 }
 
-# Creates the prefix when it is missing and maps the label's caption font Arial, which a fresh
-# prefix lacks, to its metric twin Liberation Sans, as a Windows font substitution would. Two
-# callers at once (ctest -j) take turns.
+# Creates the prefix when it is missing and, in this machine's Wine, maps the label's caption font
+# Arial, which a fresh prefix lacks, to its metric twin Liberation Sans, as a Windows font
+# substitution would; the Debian 13 Wine's prefix stays without it, as a user's is. Two callers at
+# once (ctest -j) take turns.
+velundo_wine_maps_arial() { [ -z "$velundo_wine_tag" ]; }
+velundo_wine_has_arial() { grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null; }
 velundo_wine_prefix_ready() {
   local key='HKCU\Software\Wine\Fonts\Replacements'
-  [ -f "$WINEPREFIX/system.reg" ] && grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null &&
+  [ -z "$velundo_wine_exec" ] || velundo_debian13_ready || return 1
+  [ -f "$WINEPREFIX/system.reg" ] && { ! velundo_wine_maps_arial || velundo_wine_has_arial; } &&
     [ -z "$(velundo_wine_home_links)" ] && [ -f "$velundo_wine_desktop/desktop.ini" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
+    # The root's Wine links the prefix's folders into a home of ours, never into this machine's.
+    [ -z "$velundo_wine_exec" ] || { export HOME=$velundo_debian13_dir/home && mkdir -p "$HOME"; }
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       echo "wine: creating the prefix $WINEPREFIX" >&2
       wineboot -i >/dev/null 2>&1 || true
     fi
-    if ! grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    if velundo_wine_maps_arial && ! velundo_wine_has_arial; then
       wine reg add "$key" /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
     fi
     # The registry reaches its files when the server ends (a few seconds after its last client).
@@ -49,8 +88,9 @@ velundo_wine_prefix_ready() {
     velundo_wine_keep_desktop
   ) 9>"$WINEPREFIX.lock"
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: could not create $WINEPREFIX" >&2; return 1; }
-  # The caption tests need Arial: without the mapping they fail, so it is a failure here already.
-  grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" ||
+  # The exact-pixel caption tests need Arial: without the mapping they fail, so it is a failure here
+  # already.
+  ! velundo_wine_maps_arial || velundo_wine_has_arial ||
     { echo "wine: could not map Arial to Liberation Sans in $WINEPREFIX" >&2; return 1; }
 }
 
@@ -93,7 +133,7 @@ velundo_wine_user_prefix() {
   done
 }
 velundo_wine_as_user() {
-  setpriv --reuid=$velundo_wine_uid --regid=$velundo_wine_uid --clear-groups env -i PATH=/usr/bin:/bin \
+  $velundo_wine_exec setpriv --reuid=$velundo_wine_uid --regid=$velundo_wine_uid --clear-groups env -i PATH=/usr/bin:/bin \
     HOME="$velundo_wine_user_scratch/home" WINEPREFIX="$velundo_wine_user_scratch/prefix" WINEDEBUG=-all \
     WINEDLLOVERRIDES=winemenubuilder.exe=d ${DISPLAY:+DISPLAY="$DISPLAY"} "$@"
 }
