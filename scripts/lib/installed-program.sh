@@ -6,19 +6,19 @@
 
 velundo_user=65534
 
-# velundo_installed_run WORK SETTINGS COMMAND...: COMMAND starts the program (whatever runs it in a
-# root comes first; velundo_in_root, when set, runs readlink there); WORK is an empty folder of ours,
+# velundo_installed_run WORK SETTINGS [RUNNER...] PROGRAM: PROGRAM, run through RUNNER when it lies in
+# a root (velundo_in_root, when set, runs readlink there too); WORK is an empty folder of ours,
 # where the user's home (WORK/home), the server program (WORK/Server/Müller.exe: a name Windows-1252
 # spells beyond ASCII) and the screenshots (WORK/window.png, chosen.png) go. SETTINGS: the file in
 # which the chosen path must be kept. Sets velundo_program_exe to the program file of the window.
 velundo_installed_run() {
-  local work=$1 settings=$2 home=$1/home window pid uid chooser clicked
+  local work=$1 settings=$2 home=$1/home window pid uid chooser clicked as_user
   shift 2
   velundo_user_home "$work" || { fail "cannot make the user's home in $work"; return 1; }
-  setpriv_env=(setpriv --reuid=$velundo_user --regid=$velundo_user --clear-groups env -i PATH=/usr/bin:/bin
+  as_user=(setpriv --reuid=$velundo_user --regid=$velundo_user --clear-groups env -i PATH=/usr/bin:/bin
     DISPLAY="$DISPLAY" HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache"
     XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$work/runtime" NO_AT_BRIDGE=1 GDK_BACKEND=x11)
-  "${@:1:$#-1}" "${setpriv_env[@]}" dbus-run-session -- "${@: -1}" >"$work/program.log" 2>&1 &
+  "${@:1:$#-1}" "${as_user[@]}" dbus-run-session -- "${@: -1}" >"$work/program.log" 2>&1 &
   app=$!
   window=$(velundo_wait_window 'Velundo Client' 15)
   [ -n "$window" ] || { fail "the program showed no window: $(tail -5 "$work/program.log")"; velundo_installed_stop; return 1; }
