@@ -3,7 +3,7 @@
 # or changed, and the only Wine server these scripts start or stop is the one of that prefix.
 # With VELUNDO_WINE=debian13 the same scripts run Debian 13's Wine (10) from the checks' Debian 13
 # root (debian13.sh) instead of this machine's, in a prefix of its own, build/debian13/wineprefix,
-# left as wineboot makes it for a user: no font is mapped there.
+# made the same way.
 
 velundo_wine_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Always ours, even when the caller's environment names another prefix (often ~/.wine).
@@ -59,39 +59,36 @@ velundo_wine_keep_desktop() { # [FOLDER]: the desktop folder, by default the pro
   mkdir -p "$desktop" && [ -f "$desktop/desktop.ini" ] || printf '[.ShellClassInfo]\r\n' >"$desktop/desktop.ini"
 }
 
-# Creates the prefix when it is missing and, in this machine's Wine, maps the label's caption font
-# Arial, which a fresh prefix lacks, to its metric twin Liberation Sans, as a Windows font
-# substitution would; the Debian 13 Wine's prefix stays without it, as a user's is. Two callers at
-# once (ctest -j) take turns.
-velundo_wine_maps_arial() { [ -z "$velundo_wine_tag" ]; }
-velundo_wine_has_arial() { grep -q '"Arial"="Liberation Sans"' "$WINEPREFIX/user.reg" 2>/dev/null; }
+# Creates the prefix when it is missing, as wineboot makes it: no font is mapped or added, so every
+# Windows check meets Wine as its users have it (a prefix without Arial, Tahoma or Microsoft Sans
+# Serif). Only the folders that Wine links to the user's home become folders of its own. A prefix of
+# an older checkout that mapped Arial to Liberation Sans is made afresh. Two callers at once (ctest -j)
+# take turns.
+velundo_wine_fonts_mapped() { grep -q '^\[Software\\\\Wine\\\\Fonts\\\\Replacements\]' "$WINEPREFIX/user.reg" 2>/dev/null; }
 velundo_wine_prefix_ready() {
-  local key='HKCU\Software\Wine\Fonts\Replacements'
   [ -z "$velundo_wine_exec" ] || velundo_debian13_ready || return 1
-  [ -f "$WINEPREFIX/system.reg" ] && { ! velundo_wine_maps_arial || velundo_wine_has_arial; } &&
-    [ -z "$(velundo_wine_home_links)" ] && [ -f "$velundo_wine_desktop/desktop.ini" ] && return 0
+  [ -f "$WINEPREFIX/system.reg" ] && ! velundo_wine_fonts_mapped && [ -z "$(velundo_wine_home_links)" ] &&
+    [ -f "$velundo_wine_desktop/desktop.ini" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
     # The root's Wine links the prefix's folders into a home of ours, never into this machine's.
     [ -z "$velundo_wine_exec" ] || { export HOME=$velundo_debian13_dir/home && mkdir -p "$HOME"; }
+    if velundo_wine_fonts_mapped; then
+      echo "wine: making $WINEPREFIX afresh, without the font mapping of an older checkout" >&2
+      wineserver -k 2>/dev/null
+      rm -rf "$WINEPREFIX"
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       echo "wine: creating the prefix $WINEPREFIX" >&2
       wineboot -i >/dev/null 2>&1 || true
+      # The registry reaches its files when the server ends (a few seconds after its last client).
+      timeout 60 wineserver -w 2>/dev/null || true
     fi
-    if velundo_wine_maps_arial && ! velundo_wine_has_arial; then
-      wine reg add "$key" /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
-    fi
-    # The registry reaches its files when the server ends (a few seconds after its last client).
-    timeout 60 wineserver -w 2>/dev/null || true
     velundo_wine_unlink_home
     velundo_wine_keep_desktop
   ) 9>"$WINEPREFIX.lock"
   [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: could not create $WINEPREFIX" >&2; return 1; }
-  # The exact-pixel caption tests need Arial: without the mapping they fail, so it is a failure here
-  # already.
-  ! velundo_wine_maps_arial || velundo_wine_has_arial ||
-    { echo "wine: could not map Arial to Liberation Sans in $WINEPREFIX" >&2; return 1; }
 }
 
 # One Wine server for a whole suite: each program then starts in a fraction of the time it takes to

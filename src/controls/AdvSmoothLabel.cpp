@@ -1,6 +1,8 @@
 #include "controls/AdvSmoothLabel.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "framework/Forms.h"
 #include "framework/StandardClasses.h"
@@ -302,16 +304,49 @@ std::pair<double, double> BasePosition(TAdvSmoothLabelLocation Location, double 
     const int column = Location % 3, row = Location / 3;
     return {column == 0 ? 0 : column == 1 ? (W - w) / 2.0 : W - w, row == 0 ? 0 : row == 1 ? (H - h) / 2.0 : H - h};
 }
+// Sans-serif families drawn with Arial's metrics, so a caption keeps its size where Arial is missing.
+constexpr const char16_t* kArialTwins[] = {u"Liberation Sans", u"Arimo", u"Nimbus Sans", u"Albany AMT"};
+
+// The installed family a caption falls back to last: one of Arial's twins, else a sans-serif one,
+// else the first there is.
+std::unique_ptr<TGPFontFamily> InstalledFamily() {
+    const std::vector<std::u16string> names = TGPFontFamily::InstalledFamilyNames();
+    const auto rank = [](const std::u16string& name) {
+        for (const char16_t* twin : kArialTwins)
+            if (name == twin) return 0;
+        const auto has = [&](const char16_t* part) { return name.find(part) != std::u16string::npos; };
+        return has(u"Sans") && !has(u"Mono") && !has(u"Math") ? 1 : 2;
+    };
+    const auto best = std::min_element(names.begin(), names.end(),
+                                       [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    return std::make_unique<TGPFontFamily>(best == names.end() ? std::u16string() : *best);
+}
+
+bool NotFound(const TGPFontFamily& Family) {
+    return Family.LastStatus == FontFamilyNotFound || Family.LastStatus == FontStyleNotFound;
+}
+
+// The caption font's family; where it is missing, Arial; where that is missing too (a Wine prefix
+// as wineboot makes it), GDI+'s generic sans-serif family, and then a family that is installed, so
+// a caption never silently disappears. A family that was not found is freed before the next is made.
+std::unique_ptr<TGPFontFamily> CaptionFamily(const TFont& Font) {
+    auto family = std::make_unique<TGPFontFamily>(SystemAnsiToUtf16(Font.Name()));
+    if (!NotFound(*family)) return family;
+    family.reset();
+    family = std::make_unique<TGPFontFamily>(u"Arial");
+    if (!NotFound(*family)) return family;
+    family.reset();
+    family = TGPFontFamily::GenericSansSerif();
+    if (!NotFound(*family)) return family;
+    family.reset();
+    return InstalledFamily();
+}
 } // namespace
 
 void TAdvSmoothLabel::DrawCaption(TAdvSmoothLabelCaption& ACaption, TGPGraphics& Graphics, int32_t OffsetX,
                                   int32_t OffsetY, const RectF& TextRect) {
     const TFont& font = *ACaption.Font();
-    auto family = std::make_unique<TGPFontFamily>(SystemAnsiToUtf16(font.Name()));
-    if (family->LastStatus == FontFamilyNotFound || family->LastStatus == FontStyleNotFound) {
-        family.reset(); // freed before its replacement is made
-        family = std::make_unique<TGPFontFamily>(u"Arial");
-    }
+    std::unique_ptr<TGPFontFamily> family = CaptionFamily(font);
     auto format = std::make_unique<TGPStringFormat>(FWordWrap ? 0 : 0x1000, 0);
     if (FWordWrap && ColumnAlignment(ACaption.Location()) >= 0)
         format->SetStringFormatAlign(ColumnAlignment(ACaption.Location()));

@@ -252,6 +252,33 @@ TGPFontFamily::TGPFontFamily(const std::u16string& Name) {
 }
 TGPFontFamily::~TGPFontFamily() { GdipDeleteFontFamily(NativeHandle); }
 
+std::unique_ptr<TGPFontFamily> TGPFontFamily::GenericSansSerif() {
+    std::unique_ptr<TGPFontFamily> family(new TGPFontFamily());
+    family->LastStatus = GdipGetGenericFontFamilySansSerif(&family->NativeHandle);
+    return family;
+}
+
+// The families of the installed collection belong to it (the collection is GDI+'s own, never freed).
+std::vector<std::u16string> TGPFontFamily::InstalledFamilyNames() {
+    constexpr int kFaceNameLength = 32; // LF_FACESIZE
+    GpFontCollection* installed = nullptr;
+    int32_t count = 0;
+    if (GdipNewInstalledFontCollection(&installed) != Ok ||
+        GdipGetFontCollectionFamilyCount(installed, &count) != Ok || count <= 0)
+        return {};
+    std::vector<GpFontFamily*> families(static_cast<size_t>(count), nullptr);
+    int32_t found = 0;
+    if (GdipGetFontCollectionFamilyList(installed, count, families.data(), &found) != Ok) return {};
+    std::vector<std::u16string> names;
+    for (int32_t i = 0; i < found && i < count; ++i) {
+        char16_t name[kFaceNameLength] = {};
+        if (!families[i] || GdipGetFamilyName(families[i], name, 0) != Ok || !name[0]) continue;
+        name[kFaceNameLength - 1] = 0;
+        names.emplace_back(name);
+    }
+    return names;
+}
+
 TGPFont::TGPFont(const TGPFontFamily* Family, float EmSize, int32_t Style, int32_t Unit) {
     LastStatus = GdipCreateFont(HandleOf(Family), EmSize, Style, Unit, &NativeHandle);
 }

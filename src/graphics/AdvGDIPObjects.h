@@ -5,7 +5,9 @@
 // success never clears an earlier failure. Nothing here raises.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/Graphics.h"
 #include "platform/GdiPlusFlat.h"
@@ -185,6 +187,14 @@ public:
     // A family that is not installed leaves 14 (or 15) in LastStatus and no usable handle.
     explicit TGPFontFamily(const std::u16string& Name);
     ~TGPFontFamily() override;
+    // GDI+'s own sans-serif family (Microsoft Sans Serif on Windows): 14 in LastStatus where the
+    // system has none of the fonts it stands for (a Wine prefix as wineboot makes it).
+    static std::unique_ptr<TGPFontFamily> GenericSansSerif();
+    // The names of the installed families, in the order GDI+ lists them; empty when it cannot.
+    static std::vector<std::u16string> InstalledFamilyNames();
+
+private:
+    TGPFontFamily() = default;
 };
 
 class TGPFont : public TGPObject<GpFont> {

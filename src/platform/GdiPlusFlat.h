@@ -192,6 +192,12 @@ GpStatus WINGDIPAPI GdipDeleteRegion(GpRegion* region);
 GpStatus WINGDIPAPI GdipCreateFontFamilyFromName(GDIPCONST char16_t* name, GpFontCollection* fontCollection,
                                                  GpFontFamily** fontFamily);
 GpStatus WINGDIPAPI GdipDeleteFontFamily(GpFontFamily* fontFamily);
+GpStatus WINGDIPAPI GdipGetGenericFontFamilySansSerif(GpFontFamily** nativeFamily);
+GpStatus WINGDIPAPI GdipGetFamilyName(GDIPCONST GpFontFamily* family, char16_t name[32], uint16_t language);
+GpStatus WINGDIPAPI GdipNewInstalledFontCollection(GpFontCollection** fontCollection);
+GpStatus WINGDIPAPI GdipGetFontCollectionFamilyCount(GpFontCollection* fontCollection, int32_t* numFound);
+GpStatus WINGDIPAPI GdipGetFontCollectionFamilyList(GpFontCollection* fontCollection, int32_t numSought,
+                                                    GpFontFamily* gpfamilies[], int32_t* numFound);
 GpStatus WINGDIPAPI GdipCreateFont(GDIPCONST GpFontFamily* fontFamily, REAL emSize, int32_t style, int32_t unit,
                                    GpFont** font);
 GpStatus WINGDIPAPI GdipDeleteFont(GpFont* font);

@@ -62,7 +62,9 @@ public:
     // True when the name is a file (on POSIX: a regular file or a link to one; folders, pipes and
     // devices are not).
     virtual bool FileExists(const std::string& Path) = 0;
-    // CreateDirectoryA for one folder (its parent must exist); true also when it exists already.
+    // The folder with whichever of its parents are missing, as the shell's SHCreateDirectoryExA makes
+    // them (on POSIX private to the user, mode 0700, as the XDG base-directory rules ask); true also
+    // when it exists already.
     virtual bool CreateFolder(const std::string& Path) = 0;
 };
 

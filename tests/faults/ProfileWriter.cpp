@@ -2,7 +2,8 @@
 // POSIX private-profile service and doubles for the rest. Used by profile_faults.sh under FaultShim.
 //
 //   ProfileWriter choose FOLDER PATH   chooses PATH in the dialog; prints the field and every dialog
-//                                      (the user's application-data folder is $VELUNDO_APPDATA)
+//                                      (the user's application-data folder is $VELUNDO_APPDATA, or
+//                                      with $VELUNDO_USERS_FOLDERS the one of $HOME and the XDG rules)
 //   ProfileWriter kill FOLDER RUNS     kills a writer RUNS times at random moments and checks the file
 //   ProfileWriter race FOLDER WRITES   two processes write WRITES times each at once; every write
 //                                      must succeed
@@ -36,6 +37,7 @@ void ChoosePath(const std::string& folder, const std::string& path, std::string&
     p.Program.Path = FromNativePath(folder + "/Velundo_Client.exe");
     p.Services.Files = &PosixFileSystem();
     if (const char* appData = std::getenv("VELUNDO_APPDATA")) p.Folders.Paths[sfAppData] = FromNativePath(appData);
+    if (std::getenv("VELUNDO_USERS_FOLDERS")) p.Services.Folders = &PosixSpecialFolders(); // HOME, XDG_CONFIG_HOME
     FakeUi ui;
     ui.ConfirmOpen = true;
     ui.ChosenFile = path;

@@ -116,24 +116,32 @@ done
 # Where the path is kept, with rights as the kernel judges them, for an unprivileged user (root
 # ignores permissions). Rows: the program folder's mode; the file beside it (owner:group mode, or -);
 # the user's application-data folder (- none known; missing: no velundo folder yet; file: a per-user
-# file exists; closed: root's, mode 755); where the path lands (beside, user, or the file named in
-# the message when both refuse).
+# file exists; closed: root's, mode 755; home, home-xdg-empty, home-xdg-relative: the folder of the
+# XDG rules in a home of the user's own without .config, with XDG_CONFIG_HOME unset, empty or
+# relative); where the path lands (beside, user, or the file named in the message when both refuse).
+# The folders a write makes are the user's alone (mode 700).
 if [ "$(id -u)" != 0 ]; then
   problem "the rights rows need root, to drop to an unprivileged user with setpriv"
 else
   nobody=65534 group=4242
   chmod 755 "$work"
   install -m 755 "$writer" "$work/writer" # the build folder may be closed to others
-  rdir=$work/rights appdata=$work/config
-  peruser=$appdata/velundo/Velundo_Client.ini
+  rdir=$work/rights appdata=$work/config home=$work/home
   while read -r folder_mode owner file_mode user expect what; do
-    rm -rf "$rdir" "$appdata" && mkdir -m "$folder_mode" "$rdir" && chmod "$folder_mode" "$rdir"
+    peruser=$appdata/velundo/Velundo_Client.ini
+    [[ $user = home* ]] && peruser=$home/.config/velundo/Velundo_Client.ini
+    rm -rf "$rdir" "$appdata" "$home" && mkdir -m "$folder_mode" "$rdir" && chmod "$folder_mode" "$rdir"
     if [ "$file_mode" != - ]; then
       cp "$work/old" "$rdir/Velundo_Client.ini"
       chown "$owner" "$rdir/Velundo_Client.ini" && chmod "$file_mode" "$rdir/Velundo_Client.ini"
     fi
     appdata_env=()
-    if [ "$user" != - ]; then
+    if [[ $user = home* ]]; then
+      mkdir -m 755 "$home" && chown $nobody:$nobody "$home" && (cd "$home" && mkdir -m 777 relative)
+      appdata_env=(-u XDG_CONFIG_HOME VELUNDO_USERS_FOLDERS=1 HOME="$home")
+      [ "$user" = home-xdg-empty ] && appdata_env=(VELUNDO_USERS_FOLDERS=1 HOME="$home" XDG_CONFIG_HOME=)
+      [ "$user" = home-xdg-relative ] && appdata_env=(VELUNDO_USERS_FOLDERS=1 HOME="$home" XDG_CONFIG_HOME=relative)
+    elif [ "$user" != - ]; then
       mkdir -m 755 "$appdata" && appdata_env=(VELUNDO_APPDATA="$appdata")
       [ "$user" = closed ] || chown $nobody:$nobody "$appdata"
       if [ "$user" = file ]; then
@@ -141,8 +149,8 @@ else
       fi
     fi
     before=$(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini" 2>/dev/null)
-    env "${appdata_env[@]}" setpriv --reuid=$nobody --regid=$nobody --groups=$group "$work/writer" choose "$rdir" "$chosen" \
-      >"$work/out" 2>&1
+    (cd "$home" 2>/dev/null; env "${appdata_env[@]}" setpriv --reuid=$nobody --regid=$nobody --groups=$group \
+      "$work/writer" choose "$rdir" "$chosen") >"$work/out" 2>&1
     case $expect in
       beside) landed=$rdir/Velundo_Client.ini ;;
       user) landed=$peruser ;;
@@ -161,8 +169,13 @@ else
       problem "$what: owner or mode beside changed to $(stat -c '%u:%g %a' "$rdir/Velundo_Client.ini")"
     [ "$landed" != "$rdir/Velundo_Client.ini" ] && [ "$file_mode" = - ] && [ -n "$(ls -A "$rdir")" ] &&
       problem "$what: left beside the program: $(ls -A "$rdir")"
-    [ "$landed" != "$peruser" ] && [ "$user" != file ] && [ -e "$appdata/velundo" ] &&
+    [ "$landed" != "$peruser" ] && [ "$user" != file ] && [ -e "$(dirname "$peruser")" ] &&
       problem "$what: a per-user folder was made"
+    if [[ $landed = "$home"/* ]]; then
+      [ "$(stat -c %a "$home/.config" "$home/.config/velundo" 2>&1 | tr '\n' ' ')" = "700 700 " ] ||
+        problem "$what: the folders made are not the user's alone: $(stat -c '%n %a' "$home/.config" "$home/.config/velundo" 2>&1)"
+      [ -z "$(ls -A "$home/relative")" ] || problem "$what: a relative XDG_CONFIG_HOME was used"
+    fi
     runs=$((runs + 1))
   done <<ROWS
 777 - - missing beside a-writable-folder
@@ -175,6 +188,9 @@ else
 777 $nobody:$nobody 644 file user a-per-user-file-wins
 755 root:root - closed config/velundo/Velundo_Client.ini both-refuse
 777 root:root 644 - rights/Velundo_Client.ini refused-without-a-per-user-folder
+755 root:root - home user a-home-without-a-config-folder
+755 root:root - home-xdg-empty user an-empty-xdg-config-home-means-unset
+755 root:root - home-xdg-relative user a-relative-xdg-config-home-is-ignored
 ROWS
 fi
 

@@ -104,6 +104,15 @@ TEST_F(Desktop, DeletionFailsForReadOnlyFilesFoldersAndMissingNames) {
     EXPECT_FALSE(files.RemoveFile(Folder["missing\\x.lnk"]));
 }
 
+TEST_F(Desktop, CreateFolderMakesTheMissingParentsAndStopsAtAFile) {
+    IFileSystem& files = *NativePlatform().Files;
+    EXPECT_TRUE(files.CreateFolder(Folder["new\\config\\velundo"]));
+    EXPECT_TRUE(PathExists(Folder["new\\config\\velundo"]));
+    EXPECT_TRUE(files.CreateFolder(Folder["new\\config\\velundo"])) << "there already";
+    EXPECT_FALSE(files.CreateFolder(Folder["Velundo.lnk\\velundo"])) << "a file in the way";
+    EXPECT_EQ(ReadBytes(Folder["Velundo.lnk"]), "shortcut");
+}
+
 TEST_F(Desktop, FileExistsMeansAFileAndNotAFolder) {
     IFileSystem& files = *NativePlatform().Files;
     EXPECT_TRUE(files.FileExists(Folder["Velundo.lnk"]));

@@ -36,6 +36,7 @@ TEST(TempPath, FollowsTheSizeContractOfGetTempPath) {
     if (h) NativePlatform().Search->FindClose(h);
 }
 
+// The configuration folder may be one still to make (a new account has no ~/.config): its parent is there.
 TEST(SpecialFolders, GiveExistingFoldersOrNothing) {
     for (int csidl : {sfDesktopDirectory, sfPersonal, sfAppData, sfFavorites, sfFonts, sfNetHood, sfProgramFiles,
                       sfRecent, sfSendTo, sfStartMenu, sfStartup, sfTemplates, sfInternetCache}) {
@@ -46,6 +47,7 @@ TEST(SpecialFolders, GiveExistingFoldersOrNothing) {
         }
         ASSERT_GT(path.size(), 2u) << "folder " << csidl;
         EXPECT_EQ(path[1], ':') << path;
+        if (csidl == sfAppData && !OnWindows()) path = path.substr(0, path.rfind('\\'));
         if (path.back() != '\\') path += '\\'; // Wine gives some with one, POSIX none: callers strip one
         TSearchEntry entry;
         IFolderSearch::Handle h = NativePlatform().Search->FindFirst(path + "*", faDirectory | faHidden, entry);

@@ -1,6 +1,7 @@
 // Every flat function the object layer declares, defined here to record instead of drawing.
 #include "GdipRecorder.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -256,6 +257,30 @@ GpStatus WINGDIPAPI GdipCreateFontFamilyFromName(const char16_t* name, GpFontCol
     return Make(__func__, f, {W(name, n), P(c)});
 }
 GpStatus WINGDIPAPI GdipDeleteFontFamily(GpFontFamily* f) { return Record(__func__, {H(f)}); }
+GpStatus WINGDIPAPI GdipGetGenericFontFamilySansSerif(GpFontFamily** f) { return Make(__func__, f, {}); }
+// The installed collection lists the families of Answers().InstalledFamilies.
+GpStatus WINGDIPAPI GdipNewInstalledFontCollection(GpFontCollection** c) { return Make(__func__, c, {}); }
+GpStatus WINGDIPAPI GdipGetFontCollectionFamilyCount(GpFontCollection* c, int32_t* n) {
+    *n = static_cast<int32_t>(gAnswers.InstalledFamilies.size());
+    return Record(__func__, {H(c)});
+}
+GpStatus WINGDIPAPI GdipGetFontCollectionFamilyList(GpFontCollection* c, int32_t sought, GpFontFamily* list[],
+                                                    int32_t* found) {
+    auto& names = gAnswers.InstalledFamilies;
+    *found = std::min(sought, static_cast<int32_t>(names.size()));
+    for (int32_t i = 0; i < *found; ++i) list[i] = reinterpret_cast<GpFontFamily*>(&names[size_t(i)]);
+    return Record(__func__, {H(c), I(sought)});
+}
+// A listed family answers its name; any other family a name of the recorder's own.
+GpStatus WINGDIPAPI GdipGetFamilyName(const GpFontFamily* f, char16_t name[32], uint16_t language) {
+    const auto& names = gAnswers.InstalledFamilies;
+    const auto* listed = reinterpret_cast<const std::u16string*>(f);
+    const bool known = !names.empty() && listed >= names.data() && listed < names.data() + names.size();
+    const std::u16string given = known ? *listed : u"Recorded Family";
+    std::fill(name, name + 32, u'\0');
+    std::copy_n(given.begin(), std::min<size_t>(given.size(), 31), name);
+    return Record(__func__, {known ? W(given.c_str(), int(given.size())) : H(f), I(language)});
+}
 GpStatus WINGDIPAPI GdipCreateFont(const GpFontFamily* fam, REAL size, int32_t style, int32_t unit, GpFont** f) {
     return Make(__func__, f, {H(fam), F(size), I(style), I(unit)});
 }

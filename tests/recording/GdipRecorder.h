@@ -23,6 +23,7 @@ struct TImageAnswers {
     ARGB Pixel{0xFF00FF00};
     int32_t PathGradientPoints{3};
     int32_t SurroundColorsTaken{-1}; // how far GDI+ lowers the surround count; -1 keeps it
+    std::vector<std::u16string> InstalledFamilies; // the installed font collection, in its order
 };
 TImageAnswers& Answers();
 // Only the calls whose name starts with one of the prefixes, without their handle results.

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 #include <string_view>
 
@@ -102,11 +103,25 @@ public:
         return !native.empty() && ::stat(native.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     }
 
+    // Each missing folder from the root down; a name in the way that is no folder (or a link to one)
+    // ends it.
     bool CreateFolder(const std::string& Path) override {
         const std::string native = ToNativePath(Path);
+        if (native.empty() || native[0] != '/') return false;
+        for (size_t end = native.find('/', 1);; end = native.find('/', end + 1)) {
+            if (!MakeFolder(native.substr(0, end))) return false;
+            if (end == std::string::npos) return true;
+        }
+    }
+
+private:
+    static bool IsFolder(const std::string& native) {
         struct stat st {};
-        if (native.empty()) return false;
-        return ::mkdir(native.c_str(), 0777) == 0 || (errno == EEXIST && ::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+        return ::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+    static bool MakeFolder(const std::string& native) {
+        if (IsFolder(native)) return true;
+        return ::mkdir(native.c_str(), 0700) == 0 || (errno == EEXIST && IsFolder(native));
     }
 };
 

@@ -11,9 +11,9 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/CodePage.h"
 #include "platform/ComStream.h"
@@ -163,32 +163,56 @@ bool Installed(const std::string& Family) {
     return found;
 }
 
-// The family names the configuration puts in a request for Family, in lower case.
-std::set<std::string> Substitutes(const std::string& Family) {
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+// The family names the configuration puts in a request for Family, in its order, in lower case.
+std::vector<std::string> Substitutes(const std::string& Family) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(Family.c_str()));
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    std::set<std::string> names;
+    std::vector<std::string> names;
     FcChar8* name = nullptr;
-    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
-        std::string s(reinterpret_cast<const char*>(name));
-        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-        names.insert(s);
-    }
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &name) == FcResultMatch; ++i)
+        names.push_back(Lower(reinterpret_cast<const char*>(name)));
     FcPatternDestroy(pattern);
     return names;
 }
 
-// Installed, or configured as an alias of an installed family (Arial -> Liberation Sans). An alias is a
-// name the configuration adds for this family but not for a name nobody knows; the generic fallbacks
-// are added for both.
+// The family of the font fontconfig gives a request for Family, in lower case; empty when none.
+std::string MatchedFamily(const std::string& Family) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(Family.c_str()));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* font = FcFontMatch(nullptr, pattern, &result);
+    std::string matched;
+    FcChar8* name = nullptr;
+    if (font && FcPatternGetString(font, FC_FAMILY, 0, &name) == FcResultMatch)
+        matched = Lower(reinterpret_cast<const char*>(name));
+    if (font) FcPatternDestroy(font);
+    FcPatternDestroy(pattern);
+    return matched;
+}
+
+size_t Rank(const std::vector<std::string>& Names, const std::string& Name) {
+    return static_cast<size_t>(std::find(Names.begin(), Names.end(), Name) - Names.begin());
+}
+
+// Installed, or given a font the configuration brings forward for this name: an alias such as
+// Arial's metric twins (Liberation Sans, or Nimbus Sans where only URW's fonts are installed), or
+// whatever a user's own configuration names. A name nobody knows gets the generic fallbacks; a
+// font that stands no earlier among this name's substitutes than among an unknown name's is one of
+// those.
 bool FamilyAvailable(const std::string& Family) {
     if (Family.empty()) return false;
     if (Installed(Family)) return true;
-    const std::set<std::string> fallbacks = Substitutes("Velundo No Such Family 7f3a");
-    for (const std::string& alias : Substitutes(Family))
-        if (!fallbacks.count(alias) && Installed(alias)) return true;
-    return false;
+    const std::string given = MatchedFamily(Family);
+    if (given.empty()) return false;
+    return Rank(Substitutes(Family), given) < Rank(Substitutes("Velundo No Such Family 7f3a"), given);
 }
 
 // The answer for each family asked about: fontconfig's configuration is loaded once per process, and

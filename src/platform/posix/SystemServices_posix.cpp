@@ -55,7 +55,8 @@ std::string HomeFolder() {
     return home;
 }
 
-// $XDG_<name>_HOME when absolute, else the home folder followed by the fallback.
+// $XDG_<name>_HOME when absolute, else the home folder followed by the fallback: an empty value means
+// unset, and a relative one is ignored, as the XDG base-directory rules say.
 std::string XdgBase(const char* variable, const std::string& home, const char* fallback) {
     const std::string value = Env(variable);
     return !value.empty() && value[0] == '/' ? value : home + fallback;
@@ -90,8 +91,11 @@ public:
         default: return false; // favourites, network places, recent, send-to, program files: none here
         }
         while (native.size() > 1 && native.back() == '/') native.pop_back();
+        // The configuration folder is the user's even before anything made it (a new account, a
+        // kiosk user); the settings make it when they first write. Every other folder must exist.
+        const std::string needed = Csidl == sfAppData ? home : native;
         struct stat st {};
-        if (::stat(native.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+        if (::stat(needed.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
         Path = FromNativePath(native);
         return !Path.empty(); // a folder Windows-1252 cannot spell is not to be had, like a missing one
     }

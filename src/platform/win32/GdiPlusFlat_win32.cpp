@@ -133,6 +133,15 @@ VELUNDO_GDIP(GdipCreateFontFamilyFromName, (GDIPCONST char16_t* name, GpFontColl
              GpFontFamily** fontFamily),
              (name, fontCollection, fontFamily))
 VELUNDO_GDIP(GdipDeleteFontFamily, (GpFontFamily* fontFamily), (fontFamily))
+VELUNDO_GDIP(GdipGetGenericFontFamilySansSerif, (GpFontFamily** nativeFamily), (nativeFamily))
+VELUNDO_GDIP(GdipGetFamilyName, (GDIPCONST GpFontFamily* family, char16_t name[32], uint16_t language),
+             (family, name, language))
+VELUNDO_GDIP(GdipNewInstalledFontCollection, (GpFontCollection** fontCollection), (fontCollection))
+VELUNDO_GDIP(GdipGetFontCollectionFamilyCount, (GpFontCollection* fontCollection, int32_t* numFound),
+             (fontCollection, numFound))
+VELUNDO_GDIP(GdipGetFontCollectionFamilyList, (GpFontCollection* fontCollection, int32_t numSought,
+             GpFontFamily* gpfamilies[], int32_t* numFound),
+             (fontCollection, numSought, gpfamilies, numFound))
 VELUNDO_GDIP(GdipCreateFont, (GDIPCONST GpFontFamily* fontFamily, REAL emSize, int32_t style, int32_t unit,
              GpFont** font),
              (fontFamily, emSize, style, unit, font))

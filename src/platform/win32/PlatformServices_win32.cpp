@@ -76,7 +76,8 @@ public:
         return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) == 0;
     }
     bool CreateFolder(const std::string& Path) override {
-        return ::CreateDirectoryA(Path.c_str(), nullptr) != 0 || ::GetLastError() == ERROR_ALREADY_EXISTS;
+        const int error = ::SHCreateDirectoryExA(nullptr, Path.c_str(), nullptr);
+        return error == ERROR_SUCCESS || error == ERROR_ALREADY_EXISTS;
     }
 };
 
