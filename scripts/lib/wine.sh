@@ -76,7 +76,7 @@ velundo_wine_prefix_ready() {
     [ -z "$velundo_wine_exec" ] || { export HOME=$velundo_debian13_dir/home && mkdir -p "$HOME"; }
     if velundo_wine_fonts_mapped; then
       echo "wine: making $WINEPREFIX afresh, without the font mapping of an older checkout" >&2
-      wineserver -k 2>/dev/null
+      wineserver -k 2>/dev/null || true # none may run; scripts/setup runs this under set -e
       rm -rf "$WINEPREFIX"
     fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
