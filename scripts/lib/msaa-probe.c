@@ -2,12 +2,15 @@
  * with the mingw compiler).
  *   msaa-probe CLASS TITLE   waits up to 20 s for the top-level window of class CLASS titled TITLE, then
  *                            prints a line for it and for each of its child windows (z-order):
- *                            window class|accName|role (hex) role text|accValue|accState (hex), in
- *                            UTF-8; a name or value the object does not give (S_FALSE, an error) is "-".
+ *                            window class|accName|role (hex) role text|accValue|accState (hex)|
+ *                            accDescription, in UTF-8; a text the object does not give (S_FALSE, an
+ *                            error) is "-".
  *   msaa-probe colours high  switches the desktop to Windows' "High Contrast Black" colours and asks
  *                            for high-contrast mode (SPI_SETHIGHCONTRAST); prints what was set.
  *   msaa-probe colours FILE  restores the colours saved in FILE by "high" (it writes FILE beside
- *                            itself as msaa-probe.colours). */
+ *                            itself as msaa-probe.colours).
+ *   msaa-probe tooltips      waits up to 5 s for a shown tooltip window (common controls' class) and
+ *                            prints the text of each one shown, in UTF-8. */
 #define COBJMACROS
 #include <windows.h>
 #include <oleacc.h>
@@ -34,7 +37,7 @@ static void list(HWND window) {
     self.lVal = CHILDID_SELF;
     VariantInit(&role);
     VariantInit(&state);
-    BSTR name = NULL, value = NULL;
+    BSTR name = NULL, value = NULL, description = NULL;
     wchar_t roleText[128] = L"-";
     put(IAccessible_get_accName(acc, self, &name) == S_OK ? name : NULL);
     putchar('|');
@@ -44,9 +47,12 @@ static void list(HWND window) {
     putchar('|');
     put(IAccessible_get_accValue(acc, self, &value) == S_OK ? value : NULL);
     IAccessible_get_accState(acc, self, &state);
-    printf("|%lx\n", state.vt == VT_I4 ? (unsigned long)state.lVal : 0ul);
+    printf("|%lx|", state.vt == VT_I4 ? (unsigned long)state.lVal : 0ul);
+    put(IAccessible_get_accDescription(acc, self, &description) == S_OK ? description : NULL);
+    putchar('\n');
     SysFreeString(name);
     SysFreeString(value);
+    SysFreeString(description);
     IAccessible_Release(acc);
 }
 
@@ -101,8 +107,32 @@ static int colours(const char* what) {
     return n && SetSysColors(n, index, value) ? 0 : 1;
 }
 
+static BOOL CALLBACK shown_tip(HWND window, LPARAM count) {
+    char cls[64];
+    wchar_t text[512];
+    if (!IsWindowVisible(window) || !GetClassNameA(window, cls, sizeof cls) || strcmp(cls, "tooltips_class32") != 0)
+        return TRUE;
+    DWORD_PTR got = 0; /* the text of the tip shown; GetWindowText gives only a window's own caption */
+    text[0] = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, &got);
+    put(text);
+    putchar('\n');
+    ++*(int*)count;
+    return TRUE;
+}
+
+static int tooltips(void) {
+    int count = 0;
+    for (int tries = 0; tries < 50 && !count; ++tries) {
+        EnumWindows(shown_tip, (LPARAM)&count);
+        if (!count) Sleep(100);
+    }
+    return count ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     if (argc == 3 && strcmp(argv[1], "colours") == 0) return colours(argv[2]);
+    if (argc == 2 && strcmp(argv[1], "tooltips") == 0) return tooltips();
     if (argc != 3) return 2;
     CoInitialize(NULL);
     HWND window = NULL;

@@ -7,6 +7,7 @@
 #include "framework/SysUtils.h"
 #include "framework/XPMan.h"
 #include "platform/ProgramResource.h"
+#include "systools/ServerPathPolicy.h"
 #include "systools/TVK_SystemInfo.h"
 #include "systools/TVK_Systools.h"
 
@@ -18,6 +19,7 @@ const char* const kNoPathMessage =
     "Bitte geben Sie zuerst in Einstellungen den Pfad f\xFCr Ihre Serverversion an!";
 const char* const kLaunchFailedMessage = "Kann Programm nicht starten: ";
 const char* const kAllUsersDesktop = "C:\\Dokumente und Einstellungen\\All Users\\Desktop\\";
+const char* const kManagedHint = "Von Ihrem Administrator festgelegt";
 constexpr uint32_t kSearchAttributes = faReadOnly | faHidden | faArchive; // 35
 constexpr int kShowNormal = 1;
 
@@ -110,14 +112,38 @@ std::string TMainForm::SettingsFileName() const {
 
 void TMainForm::FormCreate(TObject*) { FExeDir = AppendBackslash(ExtractFolder(FPlatform.Program->ProgramPath())); }
 
+// An administrator's managed path wins and no settings file is read; else the user's own path as
+// read, or the recommended one while the user has none. Without either policy, only a settings file
+// that exists changes the field.
 void TMainForm::FormActivate(TObject*) {
+    const TServerPathPolicy policy = ReadServerPathPolicy(FPlatform);
+    ShowManaged(!policy.Managed.empty());
+    if (!policy.Managed.empty()) return ShowPath(policy.Managed, TPathSource::Managed);
     const std::string file = SettingsFileName();
-    if (!FPlatform.Files->FileExists(file)) return;
-    TIniFile ini(file, FPlatform.Profile);
-    ServerEdit->SetText(ini.ReadString(kSection, kKey, ""));
+    const bool stored = FPlatform.Files->FileExists(file);
+    std::string own;
+    if (stored) {
+        TIniFile ini(file, FPlatform.Profile);
+        own = ini.ReadString(kSection, kKey, "");
+    }
+    if (Trim(own).empty() && !policy.Recommended.empty()) ShowPath(policy.Recommended, TPathSource::Recommended);
+    else if (stored) ShowPath(own, TPathSource::Own);
+    else if (FShown != TPathSource::Own) ShowPath("", TPathSource::Own); // the administrator's path is gone
+}
+
+void TMainForm::ShowPath(const std::string& Path, TPathSource Source) {
+    ServerEdit->SetText(Path);
+    FShown = Source;
+}
+
+void TMainForm::ShowManaged(bool Managed) {
+    PfadBitBtn->SetEnabled(!Managed);
+    PfadBitBtn->SetHint(Managed ? kManagedHint : "");
+    PfadBitBtn->SetShowHint(Managed);
 }
 
 void TMainForm::PfadBitBtnClick(TObject*) {
+    if (FShown == TPathSource::Managed) return; // the button is disabled: the administrator chose
     if (!OpenDialog1->Execute()) return;
     ServerEdit->SetText(OpenDialog1->FileName());
     StoreServerPath(Trim(ServerEdit->Text()));

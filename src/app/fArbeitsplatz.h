@@ -60,12 +60,18 @@ private:
     // The per-user file in the user's application-data folder; empty when that folder is not known.
     std::string UserSettingsFileName() const;
     void StoreServerPath(const std::string& Path);
+    // Where the path in the field came from: the user's own settings (or nowhere), or an administrator.
+    enum class TPathSource { Own, Managed, Recommended };
+    void ShowPath(const std::string& Path, TPathSource Source);
+    // A managed path leaves the user no choice: "Pfad auswählen" is disabled and says why.
+    void ShowManaged(bool Managed);
     // Deletes the shortcuts to the product in one folder: Pattern is Folder followed by "*.*".
     void SweepShortcuts(const std::string& Folder, const std::string& Pattern);
 
     const TPlatform& FPlatform;
     std::string FDesktopPath;
     std::string FExeDir;
+    TPathSource FShown{TPathSource::Own};
 };
 
 // Whether a desktop entry is a stale shortcut to the product: its upper-cased name ends in ".LNK",

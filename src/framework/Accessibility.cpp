@@ -25,6 +25,7 @@ const TWinControl* FormOf(const TWinControl& Control) {
 
 TAccessibleInfo AccessibleInfoOf(const TWinControl& Control) {
     TAccessibleInfo info;
+    info.Description = Control.ShownHint();
     if (dynamic_cast<const TGroupBox*>(&Control)) {
         info.Role = TAccessibleRole::Grouping;
         info.Name = WithoutTrailingBlanks(Control.Caption());

@@ -10,6 +10,7 @@ enum class TAccessibleRole { Other, Image, Grouping, PushButton, Text };
 struct TAccessibleInfo {
     TAccessibleRole Role{TAccessibleRole::Other};
     std::string Name;
+    std::string Description; // what the control's shown hint says of it
     const TWinControl* LabelledBy{nullptr}; // the control whose caption names this one
 };
 

@@ -76,6 +76,18 @@ void TControl::SetEnabled(bool Value) {
     Invalidate();
 }
 
+void TControl::SetHint(const std::string& Value) {
+    if (Value == FHint) return;
+    FHint = Value;
+    Invalidate();
+}
+
+void TControl::SetShowHint(bool Value) {
+    if (Value == FShowHint) return;
+    FShowHint = Value;
+    Invalidate();
+}
+
 void TControl::SetCaption(const std::string& Value) {
     if (Value == FCaption) return;
     FCaption = Value;

@@ -72,8 +72,15 @@ public:
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool Value);
 
+    // The control's tooltip, shown while ShowHint is on, which is also what a screen reader
+    // describes it by; a disabled control shows it too.
+    const std::string& Hint() const { return FHint; }
+    void SetHint(const std::string& Value);
+    // The hint as the desktop shows it: empty while ShowHint is off.
+    std::string ShownHint() const { return FShowHint ? FHint : std::string(); }
+
     // Settings a description stores and the framework keeps without acting on them yet: the
-    // launcher's window neither resizes, drags, docks, shows hints nor pops up menus.
+    // launcher's window neither resizes, drags, docks nor pops up menus.
     TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors Value) { FAnchors = Value; }
     TSizeConstraints* Constraints() const { return &FConstraints; }
@@ -84,7 +91,7 @@ public:
     TDragMode DragMode() const { return FDragMode; }
     void SetDragMode(TDragMode Value) { FDragMode = Value; }
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool Value) { FShowHint = Value; }
+    void SetShowHint(bool Value);
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool Value) { FParentShowHint = Value; }
     TPopupMenu* PopupMenu() const { return nullptr; }
@@ -139,6 +146,7 @@ private:
     TDragMode FDragMode{dmManual};
     bool FShowHint{false};
     bool FParentShowHint{true};
+    std::string FHint;
 };
 
 // A control without a window of its own: it paints on its parent's canvas.

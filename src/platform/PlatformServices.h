@@ -132,6 +132,21 @@ public:
     // terminator. False when the value is missing.
     virtual bool QueryValue(Handle Key, const std::string& Name, uint32_t& Type, std::string& Data) = 0;
     virtual void CloseKey(Handle Key) = 0;
+    // A REG_EXPAND_SZ value's text with its %NAME% variables replaced (ExpandEnvironmentStringsA);
+    // a variable that is not set stays as written.
+    virtual std::string ExpandValue(const std::string& Text) = 0;
+};
+
+// The settings files an administrator keeps for every user of the machine: on Linux FILE in
+// /etc/velundo, an INI file of UTF-8 text that root owns and only root may change. Windows has none
+// (its administrators set the registry's policy keys).
+class IMachineSettings {
+public:
+    virtual ~IMachineSettings() = default;
+    // The value of Key in Section of File, in Windows-1252; empty when the file, section or key is
+    // missing, and when the file cannot be trusted or read exactly (each such file is reported once,
+    // on the standard error: a file others may change, text that is not UTF-8 or not Windows-1252).
+    virtual std::string ReadValue(const std::string& File, const std::string& Section, const std::string& Key) = 0;
 };
 
 class IOsVersion {
@@ -168,6 +183,7 @@ struct TPlatform {
     IOsVersion* Version{nullptr};
     ITempPath* Temp{nullptr};
     ISystemLanguage* Language{nullptr};
+    IMachineSettings* Machine{nullptr};
 };
 
 // The real services of this platform (platform/win32 or platform/posix).

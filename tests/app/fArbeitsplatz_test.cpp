@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "app/fArbeitsplatz.h"
 #include "platform/NativePaths.h"
@@ -139,6 +140,99 @@ TEST_F(Controller, ThePathIsKeptWhereThisUserMayWrite) {
     p.Profile.Values[FakeProfile::Id(user, "SETTINGS", "Serverpath")] = "per user";
     form->Activate();
     EXPECT_EQ(form->ServerEdit->Text(), "per user");
+}
+
+// Where the field's path comes from at activation: an administrator's managed path (HKLM, then HKCU,
+// then /etc/velundo/managed.ini), with "Pfad auswählen" disabled and no settings file read; else the
+// user's own path; else a recommended one (the policy's Recommended keys, the installer's value,
+// /etc/velundo/recommended.ini). Values are trimmed, variables of REG_EXPAND_SZ expanded; a value
+// that is empty or no text is not set.
+TEST_F(Controller, AnAdministratorsPathIsManagedOrRecommended) {
+    const std::string policy = "SOFTWARE\\Policies\\Velundo\\Velundo Client", machine = "SOFTWARE\\Velundo\\Velundo Client";
+    const uint32_t hklm = HKEY_LOCAL_MACHINE_ID, hkcu = HKEY_CURRENT_USER_ID;
+    struct Value {
+        uint32_t Root;
+        std::string Key;
+        uint32_t Type;
+        std::string Data;
+    };
+    struct Row {
+        const char* What;
+        std::vector<Value> Registry;
+        std::map<std::string, std::string> Files; // managed.ini or recommended.ini -> value
+        const char* Own;                          // the user's settings file's value; null: no file
+        std::string Field;
+        bool Managed;
+    } rows[] = {
+        {"managed for the machine", {{hklm, policy, REG_SZ_TYPE, " \\\\srv\\V.exe "}}, {}, "own", "\\\\srv\\V.exe", true},
+        {"managed for the user", {{hkcu, policy, REG_SZ_TYPE, "\\\\u\\V.exe"}}, {}, nullptr, "\\\\u\\V.exe", true},
+        {"the machine's before the user's",
+         {{hkcu, policy, REG_SZ_TYPE, "\\\\u\\V.exe"}, {hklm, policy, REG_SZ_TYPE, "\\\\m\\V.exe"}}, {}, nullptr, "\\\\m\\V.exe", true},
+        {"variables expanded", {{hklm, policy, REG_EXPAND_SZ_TYPE, "%LOGONSERVER%\\V.exe"}}, {}, nullptr, "\\\\DC1\\V.exe", true},
+        {"a number is no path", {{hklm, policy, 4, "1"}}, {}, "own", "own", false},
+        {"a blank value is not set", {{hklm, policy, REG_SZ_TYPE, " \t"}}, {}, "own", "own", false},
+        {"managed by the file", {}, {{"managed.ini", "/srv/V.exe"}}, "own", "/srv/V.exe", true},
+        {"recommended", {{hkcu, policy + "\\Recommended", REG_SZ_TYPE, "\\\\r\\V.exe"}}, {}, nullptr, "\\\\r\\V.exe", false},
+        {"the installer's value", {{hklm, machine, REG_SZ_TYPE, "\\\\i\\V.exe"}}, {}, nullptr, "\\\\i\\V.exe", false},
+        {"the policy's before the installer's",
+         {{hklm, machine, REG_SZ_TYPE, "\\\\i\\V.exe"}, {hkcu, policy + "\\Recommended", REG_SZ_TYPE, "\\\\r\\V.exe"}}, {}, nullptr,
+         "\\\\r\\V.exe", false},
+        {"recommended by the file", {}, {{"recommended.ini", "/srv/R.exe"}}, "", "/srv/R.exe", false},
+        {"the user's own path wins", {{hklm, machine, REG_SZ_TYPE, "\\\\i\\V.exe"}}, {}, " own ", " own ", false},
+    };
+    p.Files.Existing.insert(kIni);
+    p.Registry.Environment["LOGONSERVER"] = "\\\\DC1";
+    for (const Row& row : rows) {
+        p.Registry.Keys.clear();
+        p.Machine.Values.clear();
+        p.Profile = FakeProfile();
+        for (const Value& v : row.Registry) p.Registry.Keys[FakeRegistry::Id(v.Root, v.Key)]["Serverpath"] = {v.Type, v.Data};
+        for (const auto& [file, value] : row.Files) p.Machine.Values[file + "|SETTINGS|Serverpath"] = value;
+        if (row.Own) p.Profile.Values[FakeProfile::Id(kIni, "SETTINGS", "Serverpath")] = row.Own;
+        if (row.Own) p.Files.Existing.insert(kIni);
+        else p.Files.Existing.erase(kIni);
+        form->Activate();
+        EXPECT_EQ(form->ServerEdit->Text(), row.Field) << row.What;
+        EXPECT_EQ(form->PfadBitBtn->Enabled(), !row.Managed) << row.What;
+        EXPECT_EQ(form->PfadBitBtn->ShownHint(), row.Managed ? "Von Ihrem Administrator festgelegt" : "") << row.What;
+        EXPECT_EQ(!row.Managed && row.Own, !p.Profile.Calls.empty()) << row.What << ": the file is read unless managed";
+        EXPECT_EQ(p.Registry.OpenCount, 0) << row.What;
+        for (uint32_t access : p.Registry.Access) EXPECT_EQ(access, KEY_READ_ACCESS) << row.What;
+    }
+}
+
+// The recommended path stands until the user chooses; removing the choice brings it back. A managed
+// path that goes away leaves the choice to the user again; while managed, the button does nothing.
+TEST_F(Controller, TheUsersChoiceOutlivesTheRecommendedPathButNotTheManagedOne) {
+    const std::string recommended = FakeRegistry::Id(HKEY_LOCAL_MACHINE_ID, "SOFTWARE\\Velundo\\Velundo Client");
+    const std::string managed = FakeRegistry::Id(HKEY_LOCAL_MACHINE_ID, "SOFTWARE\\Policies\\Velundo\\Velundo Client");
+    p.Registry.Keys[recommended]["Serverpath"] = {REG_SZ_TYPE, "\\\\srv\\Empfohlen.exe"};
+    form->Activate();
+    EXPECT_EQ(form->ServerEdit->Text(), "\\\\srv\\Empfohlen.exe");
+    ui.ConfirmOpen = true;
+    ui.ChosenFile = "C:\\Eigen.exe";
+    Click(form->PfadBitBtn);
+    p.Files.Existing.insert(kIni);
+    form->Activate();
+    EXPECT_EQ(form->ServerEdit->Text(), "C:\\Eigen.exe") << "the choice wins";
+    p.Files.Existing.erase(kIni);
+    form->Activate();
+    EXPECT_EQ(form->ServerEdit->Text(), "\\\\srv\\Empfohlen.exe") << "the choice removed";
+
+    p.Registry.Keys[managed]["Serverpath"] = {REG_SZ_TYPE, "\\\\srv\\Verwaltet.exe"};
+    form->Activate();
+    const size_t requests = ui.OpenRequests.size(), calls = p.Profile.Calls.size();
+    Click(form->PfadBitBtn);
+    EXPECT_EQ(ui.OpenRequests.size(), requests) << "no dialog while managed";
+    EXPECT_EQ(p.Profile.Calls.size(), calls) << "nothing written while managed";
+    Click(form->BitBtn1);
+    ASSERT_FALSE(p.Shell.Calls.empty());
+    EXPECT_EQ(p.Shell.Calls.back().File, "\\\\srv\\Verwaltet.exe") << "the managed path is launched";
+    p.Registry.Keys.clear();
+    form->Activate();
+    EXPECT_EQ(form->ServerEdit->Text(), "") << "the administrator's path is gone";
+    EXPECT_TRUE(form->PfadBitBtn->Enabled());
+    EXPECT_EQ(form->PfadBitBtn->ShownHint(), "");
 }
 
 TEST_F(Controller, ABlankPathAsksForOneAndLaunchesNothing) {

@@ -169,6 +169,23 @@ struct FakeRegistry : IRegistry {
         delete static_cast<KeyState*>(H);
         --OpenCount;
     }
+    std::map<std::string, std::string> Environment; // %NAME% -> value
+    std::string ExpandValue(const std::string& Text) override {
+        std::string out = Text;
+        for (const auto& [name, value] : Environment)
+            for (size_t at; (at = out.find("%" + name + "%")) != std::string::npos;) out.replace(at, name.size() + 2, value);
+        return out;
+    }
+};
+
+struct FakeMachine : IMachineSettings {
+    std::map<std::string, std::string> Values; // "file|section|key" -> value
+    std::vector<std::string> Read;             // the files asked for
+    std::string ReadValue(const std::string& File, const std::string& Section, const std::string& Key) override {
+        Read.push_back(File);
+        const auto it = Values.find(File + "|" + Section + "|" + Key);
+        return it == Values.end() ? std::string() : it->second;
+    }
 };
 
 struct FakeVersion : IOsVersion {
@@ -202,7 +219,9 @@ struct FakePlatform {
     FakeVersion Version;
     FakeTemp Temp;
     FakeLanguage Language;
-    TPlatform Services{&Program, &Shell, &Search, &Files, &Profile, &Folders, &Registry, &Version, &Temp, &Language};
+    FakeMachine Machine;
+    TPlatform Services{&Program, &Shell, &Search, &Files, &Profile, &Folders, &Registry, &Version, &Temp, &Language,
+                       &Machine};
 };
 
 struct Dialog {

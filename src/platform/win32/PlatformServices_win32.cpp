@@ -145,6 +145,19 @@ public:
         return true;
     }
     void CloseKey(Handle Key) override { RegCloseKey(static_cast<HKEY>(Key)); }
+    std::string ExpandValue(const std::string& Text) override {
+        const DWORD size = ExpandEnvironmentStringsA(Text.c_str(), nullptr, 0);
+        if (size == 0) return Text;
+        std::vector<char> buffer(size + 1, '\0');
+        const DWORD got = ExpandEnvironmentStringsA(Text.c_str(), buffer.data(), size + 1);
+        return got == 0 || got > size + 1 ? Text : std::string(buffer.data());
+    }
+};
+
+// Windows' administrators set the registry's policy keys; there are no settings files of theirs.
+class TWin32MachineSettings : public IMachineSettings {
+public:
+    std::string ReadValue(const std::string&, const std::string&, const std::string&) override { return {}; }
 };
 
 class TWin32OsVersion : public IOsVersion {
@@ -183,8 +196,9 @@ TPlatform& NativePlatform() {
     static TWin32OsVersion version;
     static TWin32TempPath temp;
     static TWin32Language language;
+    static TWin32MachineSettings machine;
     static TPlatform platform{&program, &shell, &search, &files, &profile, &folders, &registry, &version, &temp,
-                              &language};
+                              &language, &machine};
     return platform;
 }
 

@@ -330,7 +330,9 @@ void TGtkMainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
     TWinControl& c = *Native.Control;
     if (!(Bounds(Origin.X, Origin.Y, c.Width(), c.Height()) == Native.Bounds)) Place(Native, Origin);
     gtk_widget_set_visible(Native.Widget, Visible);
+    const bool losesFocus = !c.Enabled() && gtk_window_get_focus(Window()) == Native.Widget;
     gtk_widget_set_sensitive(Native.Widget, c.Enabled());
+    if (losesFocus) MoveFocus(true); // a control disabled under the focus hands it on
     if (c.Caption() != Native.Text) {
         Native.Text = c.Caption();
         const std::string text = AnsiToUtf8(c.Caption());
@@ -338,6 +340,12 @@ void TGtkMainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
         else if (GTK_IS_ENTRY(Native.Widget)) gtk_entry_set_text(GTK_ENTRY(Native.Widget), text.c_str());
         else if (GTK_IS_BUTTON(Native.Widget)) gtk_button_set_label(GTK_BUTTON(Native.Widget), text.c_str());
         if (FLightVariant) StyleTree(Native.Widget, FLightVariant, true); // a button builds its label anew
+        SetAccessible(Native);
+    }
+    if (c.ShownHint() != Native.Hint) {
+        Native.Hint = c.ShownHint();
+        // GTK shows a tooltip over a disabled widget too, and describes the widget by it to AT-SPI.
+        gtk_widget_set_tooltip_text(Native.Widget, Native.Hint.empty() ? nullptr : AnsiToUtf8(Native.Hint).c_str());
         SetAccessible(Native);
     }
     auto* bitBtn = dynamic_cast<TBitBtn*>(&c);
@@ -356,7 +364,8 @@ void TGtkMainWindow::SetFocusChain() {
         TWinControl* c = pending.back();
         pending.pop_back();
         if (TNative* native = Find(c)) {
-            const bool focusable = c->TabStop() && c->Enabled() && !GTK_IS_FRAME(native->Widget);
+            // A disabled tab stop stays in the chain: it takes the focus again once enabled.
+            const bool focusable = c->TabStop() && !GTK_IS_FRAME(native->Widget);
             gtk_widget_set_can_focus(native->Widget, focusable);
             if (focusable) chain = g_list_append(chain, native->Widget);
         }
@@ -366,7 +375,11 @@ void TGtkMainWindow::SetFocusChain() {
     G_GNUC_BEGIN_IGNORE_DEPRECATIONS
     gtk_container_set_focus_chain(GTK_CONTAINER(FFixed), chain);
     G_GNUC_END_IGNORE_DEPRECATIONS
-    if (chain) gtk_window_set_focus(Window(), GTK_WIDGET(chain->data));
+    for (GList* l = chain; l; l = l->next)
+        if (gtk_widget_is_sensitive(GTK_WIDGET(l->data))) {
+            gtk_window_set_focus(Window(), GTK_WIDGET(l->data));
+            break;
+        }
     FTabChain.clear();
     for (GList* l = chain; l; l = l->next) FTabChain.push_back(GTK_WIDGET(l->data));
     g_list_free(chain);
@@ -490,6 +503,7 @@ void TGtkMainWindow::SetAccessible(TNative& Native) {
     AtkObject* object = gtk_widget_get_accessible(Native.Widget);
     const std::string name = AnsiToUtf8(info.Name);
     if (!name.empty()) atk_object_set_name(object, name.c_str());
+    // The description is the tooltip's text (info.Description): GTK gives a widget that one.
     if (info.Role == TAccessibleRole::Grouping) {
         atk_object_set_role(object, ATK_ROLE_GROUPING);
         // Its caption reads as the name, without the caption's trailing blanks.

@@ -37,6 +37,7 @@ private:
         GtkWidget* Image{nullptr}; // a bitmap button's glyph
         TRect Bounds;              // where the widget stands, in client coordinates (device pixels)
         std::string Text;
+        std::string Hint; // the tooltip shown
         int GlyphIndex{-1};
     };
 

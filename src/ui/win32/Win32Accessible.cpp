@@ -42,11 +42,13 @@ std::wstring Wide(const std::string& Ansi) {
 
 bool IsSelf(const VARIANT& Child) { return Child.vt == VT_I4 && Child.lVal == CHILDID_SELF; }
 
-// The standard object with our name and role for the window itself; everything else, and every
-// other interface the standard object has (its child enumeration, IOleWindow), is the standard one.
+// The standard object with our name, role and description for the window itself; everything else,
+// and every other interface the standard object has (its child enumeration, IOleWindow), is the
+// standard one.
 class TNamedAccessible final : public IAccessible {
 public:
-    TNamedAccessible(IAccessible* Standard, std::wstring Name, long Role) : FStd(Standard), FName(std::move(Name)), FRole(Role) {}
+    TNamedAccessible(IAccessible* Standard, std::wstring Name, long Role, std::wstring Description)
+        : FStd(Standard), FName(std::move(Name)), FDescription(std::move(Description)), FRole(Role) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID Iid, void** Out) override {
         if (!Out) return E_POINTER;
@@ -92,7 +94,12 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* N) override { return FStd->get_accChildCount(N); }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT C, IDispatch** D) override { return FStd->get_accChild(C, D); }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT C, BSTR* V) override { return FStd->get_accValue(C, V); }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT C, BSTR* D) override { return FStd->get_accDescription(C, D); }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT C, BSTR* D) override {
+        if (!IsSelf(C) || FDescription.empty()) return FStd->get_accDescription(C, D);
+        if (!D) return E_POINTER;
+        *D = SysAllocString(FDescription.c_str());
+        return *D ? S_OK : E_OUTOFMEMORY;
+    }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT C, VARIANT* S) override { return FStd->get_accState(C, S); }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT C, BSTR* H) override { return FStd->get_accHelp(C, H); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* F, VARIANT C, LONG* T) override {
@@ -120,6 +127,7 @@ private:
     ~TNamedAccessible() { FStd->Release(); }
     IAccessible* FStd;
     std::wstring FName;
+    std::wstring FDescription;
     long FRole;
     LONG FRefs{1};
 };
@@ -147,10 +155,14 @@ intptr_t AnswerGetObject(HWND__* Window, uintptr_t WParam, intptr_t LParam, cons
     if (FAILED(OleAcc().CreateStd(Window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))) ||
         !standard)
         return 0;
-    auto* named = new TNamedAccessible(standard, Wide(Info.Name), MsaaRole(Info.Role));
+    auto* named = new TNamedAccessible(standard, Wide(Info.Name), MsaaRole(Info.Role), Wide(Info.Description));
     const LRESULT answer = OleAcc().Lresult(__uuidof(IAccessible), WParam, named);
     named->Release();
     return answer > 0 ? answer : 0;
+}
+
+void UpdateAccessible(HWND__* Window, const TAccessibleInfo& Info) {
+    if (auto* info = static_cast<TAccessibleInfo*>(GetPropA(Window, kInfoProp))) *info = Info;
 }
 
 void MakeAccessible(HWND__* Window, const TAccessibleInfo& Info) {

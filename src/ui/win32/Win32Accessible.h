@@ -16,3 +16,5 @@ intptr_t AnswerGetObject(HWND__* Window, uintptr_t WParam, intptr_t LParam, cons
 
 // Makes a window of a system class (edit, button) answer WM_GETOBJECT with Info, by subclassing it.
 void MakeAccessible(HWND__* Window, const TAccessibleInfo& Info);
+// What a window made accessible answers from now on (its description follows its hint).
+void UpdateAccessible(HWND__* Window, const TAccessibleInfo& Info);

@@ -41,7 +41,7 @@ void RegisterClasses(WNDPROC FormProc, WNDPROC PanelProc) {
     static bool registered = false;
     if (registered) return;
     registered = true;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES}; // and tooltips
     if (CommonControls().Init) CommonControls().Init(&controls);
     WNDCLASSEXA form{};
     form.cbSize = sizeof form;
@@ -58,11 +58,20 @@ void RegisterClasses(WNDPROC FormProc, WNDPROC PanelProc) {
     RegisterClassExA(&panel);
 }
 
+// A glyph's colour as a disabled button shows an image that has no disabled one of its own: its grey,
+// lightened halfway to white (as GTK dims an insensitive image). The transparent colour stays.
+uint32_t Dimmed(uint32_t Color, uint32_t Transparent) {
+    if (Color == Transparent) return Color;
+    const int grey = (GetRValue(Color) * 299 + GetGValue(Color) * 587 + GetBValue(Color) * 114) / 1000;
+    const int light = grey + (255 - grey) / 2;
+    return RGB(light, light, light);
+}
+
 // One image of a glyph that holds NumGlyphs side by side, each bitmap pixel Scale x Scale pixels, or
-// null when the system makes none. The pixels are laid out in memory of our own and handed to the
-// system whole: the bits of a DIB section are the system's, and Wine has been seen to return a
-// section without them.
-HBITMAP GlyphImage(TBitmap& Glyph, int NumGlyphs, int Index, int Scale) {
+// null when the system makes none; Dim greys it (Dimmed). The pixels are laid out in memory of our
+// own and handed to the system whole: the bits of a DIB section are the system's, and Wine has been
+// seen to return a section without them.
+HBITMAP GlyphImage(TBitmap& Glyph, int NumGlyphs, int Index, int Scale, bool Dim) {
     const int source = Glyph.Width() / std::max(1, NumGlyphs);
     const int width = source * Scale, height = Glyph.Height() * Scale;
     if (width <= 0 || height <= 0) return nullptr;
@@ -70,9 +79,11 @@ HBITMAP GlyphImage(TBitmap& Glyph, int NumGlyphs, int Index, int Scale) {
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const int stride = (width * 3 + 3) & ~3;
     std::vector<uint8_t> pixels(static_cast<size_t>(stride) * height);
+    const uint32_t key = Glyph.PixelColor(0, Glyph.Height() - 1);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            const uint32_t c = Glyph.PixelColor(Index * source + x / Scale, y / Scale);
+            uint32_t c = Glyph.PixelColor(Index * source + x / Scale, y / Scale);
+            if (Dim) c = Dimmed(c, key);
             uint8_t* p = pixels.data() + static_cast<size_t>(y) * stride + x * 3;
             p[0] = GetBValue(c);
             p[1] = GetGValue(c);
@@ -115,6 +126,7 @@ TWin32MainWindow::TWin32MainWindow(TForm& Form, TWin32Dialogs& Backend) : FForm(
                               GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     FFormFont = CreateFontOf(Form.Font());
+    FTooltips = std::make_unique<TWin32Tooltips>(FWindow);
     CreateNatives(Form, TPoint{0, 0});
     SyncAll();
     FForm.InvalidateSink = [this](TControl*) { Invalidated(); };
@@ -124,6 +136,7 @@ TWin32MainWindow::TWin32MainWindow(TForm& Form, TWin32Dialogs& Backend) : FForm(
 TWin32MainWindow::~TWin32MainWindow() {
     FForm.InvalidateSink = nullptr;
     FBackend.SetOwner(nullptr);
+    FTooltips.reset();
     if (FWindow) {
         SetWindowLongPtrA(FWindow, GWLP_USERDATA, 0);
         DestroyWindow(FWindow);
@@ -185,7 +198,7 @@ void TWin32MainWindow::CreateNative(TWinControl& Control, TPoint Origin) {
 }
 
 // The glyph's images at the form's enlargement: the normal one, and the disabled one (the second
-// image when there is one); the bottom-left pixel's colour is transparent.
+// image when there is one, else the first dimmed); the bottom-left pixel's colour is transparent.
 void TWin32MainWindow::SetGlyph(TNative& Native) {
     const TWin32CommonControls& controls = CommonControls();
     if (!controls.HasImages()) return;
@@ -197,8 +210,8 @@ void TWin32MainWindow::SetGlyph(TNative& Native) {
     if (Native.Glyphs) controls.DestroyImages(Native.Glyphs);
     Native.Glyphs = controls.CreateImages(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
     const COLORREF key = glyph.PixelColor(0, glyph.Height() - 1);
-    for (int index : {0, count >= 2 ? 1 : 0}) {
-        if (HBITMAP image = GlyphImage(glyph, count, index, scale)) {
+    for (int index : {0, 1}) {
+        if (HBITMAP image = GlyphImage(glyph, count, count >= 2 ? index : 0, scale, index == 1 && count < 2)) {
             controls.AddMasked(Native.Glyphs, image, key);
             DeleteObject(image);
         }
@@ -271,19 +284,27 @@ void TWin32MainWindow::Sync(TNative& Native, TPoint Origin, bool Visible) {
     RECT r;
     GetWindowRect(Native.Window, &r);
     MapWindowPoints(nullptr, FWindow, reinterpret_cast<POINT*>(&r), 2);
-    if (r.left != Origin.X || r.top != Origin.Y || r.right - r.left != c.Width() || r.bottom - r.top != c.Height())
-        MoveWindow(Native.Window, Origin.X, Origin.Y, c.Width(), c.Height(), TRUE);
+    const bool moved =
+        r.left != Origin.X || r.top != Origin.Y || r.right - r.left != c.Width() || r.bottom - r.top != c.Height();
+    if (moved) MoveWindow(Native.Window, Origin.X, Origin.Y, c.Width(), c.Height(), TRUE);
     if (Visible != Native.Visible) {
         Native.Visible = Visible;
         ShowWindow(Native.Window, Visible ? SW_SHOWNA : SW_HIDE);
     }
     if (c.Enabled() != Native.Enabled) {
         Native.Enabled = c.Enabled();
+        const bool hadFocus = GetFocus() == Native.Window;
         EnableWindow(Native.Window, Native.Enabled);
+        if (hadFocus && !Native.Enabled) FocusChild(); // a control disabled under the focus hands it on
     }
     if (c.Caption() != Native.Text) {
         Native.Text = c.Caption();
         SetWindowTextA(Native.Window, Native.Text.c_str());
+    }
+    if (c.ShownHint() != Native.Hint || (moved && !Native.Hint.empty())) {
+        Native.Hint = c.ShownHint();
+        FTooltips->Set(Native.Window, Native.Hint);
+        UpdateAccessible(Native.Window, AccessibleInfoOf(c));
     }
 }
 

@@ -5,11 +5,13 @@
 // paints its part of the layers the same way), group boxes, edit fields and push buttons (common
 // controls 6 draw them in the system's visual style; a bitmap button's face is drawn here in that
 // style, to place its glyph and caption as the framework lays them out).
+#include <memory>
 #include <vector>
 
 #include "framework/Forms.h"
 #include "platform/Surface.h"
 #include "ui/win32/Win32Dialogs.h"
+#include "ui/win32/Win32Tooltips.h"
 
 struct HWND__;
 struct HFONT__;
@@ -41,6 +43,7 @@ private:
         HFONT__* Font{nullptr};      // a font of the control's own, or null for the form's
         _IMAGELIST* Glyphs{nullptr}; // a bitmap button's glyph images
         std::string Text;
+        std::string Hint; // the tooltip and accessible description shown
         bool Enabled{true};
         bool Visible{true};
     };
@@ -68,6 +71,7 @@ private:
     HFONT__* FFormFont{nullptr};
     HWND__* FFocus{nullptr}; // the child that had the focus when the window was last deactivated
     std::vector<TNative> FNatives;
+    std::unique_ptr<TWin32Tooltips> FTooltips;
 };
 
 // The style bits of a form's frame: caption and border by BorderStyle, the boxes by BorderIcons.
