@@ -21,7 +21,7 @@ velundo_debian13_ready() {
 # that a file name means the same inside and out.
 velundo_debian13_mount() {
   local target=$1 session=$2
-  mkdir -p "$session/tmp/.X11-unix" "$session/shm" "$target$velundo_debian13_top" &&
+  mkdir -p "$session/tmp/.X11-unix" "$session/shm" &&
     chmod 1777 "$session/tmp" "$session/shm" &&
     mount -t proc proc "$target/proc" &&
     mount -t devpts -o newinstance,ptmxmode=0666,mode=0620 devpts "$target/dev/pts" &&
@@ -29,5 +29,6 @@ velundo_debian13_mount() {
     mount --bind "$session/shm" "$target/dev/shm" &&
     mount --bind "$session/tmp" "$target/tmp" &&
     { [ ! -d /tmp/.X11-unix ] || mount --bind /tmp/.X11-unix "$target/tmp/.X11-unix"; } &&
+    mkdir -p "$target$velundo_debian13_top" && # after /tmp: a work tree may lie in /tmp
     mount --bind "$velundo_debian13_top" "$target$velundo_debian13_top"
 }
