@@ -25,6 +25,11 @@ int main() {
     std::unique_ptr<TUiSession> session = CreateUiSession();
     TApplication application(session->Backend(), NativePlatform().Program->ProgramPath());
     Application = &application;
+    // A launched program may take the focus with the desktop's leave, which the session asks for.
+    NativePlatform().Shell->SetLaunchTokens(session->LaunchTokens());
+    struct TForgetTokens {
+        ~TForgetTokens() { NativePlatform().Shell->SetLaunchTokens(nullptr); }
+    } forgetTokens;
     int status = 0;
     try {
         RunMainWindow(application, *session, NativePlatform());

@@ -125,9 +125,6 @@ void WriteLength(TStream& Stream, int64_t Length) {
 }
 } // namespace
 
-EJPEG::EJPEG(int MessageCode)
-    : EInvalidGraphic(FormatNumber("JPEG-Fehler #%d", MessageCode)), FMessageCode(MessageCode) {}
-
 TJPEGImage::TJPEGImage()
     : TickCount(MillisecondsSinceStart), FSharedData(std::make_shared<TJPEGData>()),
       FBlockSmoothing(JPEGDefaults.Smoothing), FGrayOutput(JPEGDefaults.Grayscale),

@@ -7,16 +7,7 @@
 #include <vector>
 
 #include "framework/Graphics.h"
-
-// A codec failure: "JPEG-Fehler #<library message code>".
-class EJPEG : public EInvalidGraphic {
-public:
-    explicit EJPEG(int MessageCode);
-    int MessageCode() const { return FMessageCode; }
-
-private:
-    int FMessageCode{0};
-};
+#include "graphics/jpegError.h"
 
 // The compressed data, shared by pictures copied from one another (the last owner frees it).
 class TJPEGData : public TObject {

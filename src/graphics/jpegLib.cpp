@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "graphics/jpeg.h"
+#include "graphics/jpegError.h"
 
 namespace {
 TJpegErrorManager& ManagerOf(j_common_ptr Info) { return *static_cast<TJpegErrorManager*>(Info->client_data); }

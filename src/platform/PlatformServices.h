@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/LaunchTokens.h"
+
 // Attribute bits of a folder entry.
 enum : uint32_t {
     faReadOnly = 0x01,
@@ -40,6 +42,9 @@ public:
     // found, 3 path not found, 5 access denied, 31 no association).
     virtual intptr_t ShellOpen(const std::string& Verb, const std::string& File, const std::string& Parameters,
                                const std::string& Directory, int ShowCmd) = 0;
+    // Where the started program gets the desktop's leave to take the focus (none: it gets none).
+    // Windows' shell passes it on by itself.
+    virtual void SetLaunchTokens(ILaunchTokens*) {}
 };
 
 class IFolderSearch {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "framework/Forms.h"
+#include "platform/LaunchTokens.h"
 
 class TUiSession {
 public:
@@ -18,6 +19,8 @@ public:
     virtual void Run() = 0;
     // Whether GDI+ must stay up until the process ends rather than shut down with the units.
     virtual bool GdiplusOutlivesUnits() const { return false; }
+    // The desktop's tokens for the programs the shell open starts, where the back end issues them.
+    virtual ILaunchTokens* LaunchTokens() { return nullptr; }
 };
 
 // Starts the back end. The program has no command-line options, so none reach the toolkit either

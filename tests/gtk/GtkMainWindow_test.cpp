@@ -2,6 +2,8 @@
 // activation, closing, and the painted layers under the widgets.
 #include <gtest/gtest.h>
 
+#include <gdk/gdkwayland.h>
+
 #include <cstring>
 #include <memory>
 
@@ -100,9 +102,16 @@ protected:
         g_list_free(list);
         return out;
     }
+    // Shown, the form activated, and the window in its active colours: a Wayland compositor
+    // activates a window a moment after it is mapped (an X11 display without a window manager has
+    // every window count as active).
     void Show() {
         Window->Show();
-        ASSERT_TRUE(PumpUntil([&] { return gtk_widget_get_mapped(GTK_WIDGET(Window->Window())) && Activations > 0; }));
+        GtkWidget* window = GTK_WIDGET(Window->Window());
+        ASSERT_TRUE(PumpUntil([&] {
+            return gtk_widget_get_mapped(window) && Activations > 0 &&
+                   !(gtk_widget_get_state_flags(window) & GTK_STATE_FLAG_BACKDROP);
+        }));
     }
 
     TGtkBackend Backend;
@@ -348,14 +357,31 @@ TEST_F(GtkMainWindowTest, TabMovesBetweenTheButtonsAndSpaceOrEnterPressTheFocuse
 }
 
 namespace {
-// The widget's pixels as GTK draws it (0x00RRGGBB).
+// A widget's pixels (0x00RRGGBB) in device pixels at its scale. Drawn: as GTK draws the widget
+// (anew, into memory). Shown: as the screen shows it where a client may read the screen back (X11);
+// on Wayland, where only the compositor sees the screen, as GTK draws it for the screen.
+enum TPixelSource { psDrawn, psShown };
 struct TPixels {
     cairo_surface_t* Surface{nullptr};
-    explicit TPixels(GtkWidget* Widget) {
-        Surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, gtk_widget_get_allocated_width(Widget),
-                                             gtk_widget_get_allocated_height(Widget));
+    explicit TPixels(GtkWidget* Widget, TPixelSource Source = psDrawn) {
+        const int scale = gtk_widget_get_scale_factor(Widget);
+        GtkAllocation a;
+        gtk_widget_get_allocation(Widget, &a);
+        if (gtk_widget_get_has_window(Widget)) a.x = a.y = 0; // its allocation is in its parent's window
+        Surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, a.width * scale, a.height * scale);
         cairo_t* cr = cairo_create(Surface);
-        gtk_widget_draw(Widget, cr);
+        GdkPixbuf* shown =
+            Source == psShown && !GDK_IS_WAYLAND_DISPLAY(gtk_widget_get_display(Widget))
+                ? gdk_pixbuf_get_from_window(gtk_widget_get_window(Widget), a.x, a.y, a.width, a.height)
+                : nullptr;
+        if (shown) {
+            gdk_cairo_set_source_pixbuf(cr, shown, 0, 0);
+            cairo_paint(cr);
+            g_object_unref(shown);
+        } else {
+            cairo_surface_set_device_scale(Surface, scale, scale);
+            gtk_widget_draw(Widget, cr);
+        }
         cairo_destroy(cr);
         cairo_surface_flush(Surface);
     }
@@ -364,6 +390,7 @@ struct TPixels {
         const auto* row = cairo_image_surface_get_data(Surface) + Y * cairo_image_surface_get_stride(Surface);
         return reinterpret_cast<const uint32_t*>(row)[X] & 0xFFFFFF;
     }
+    int Width() const { return cairo_image_surface_get_width(Surface); }
 };
 } // namespace
 
@@ -453,11 +480,6 @@ GtkWidget* FindImage(GtkWidget* Widget) {
     return found;
 }
 
-// The window's pixel (x, y) of a screenshot, as 0xRRGGBB.
-uint32_t ShotPixel(GdkPixbuf* Shot, int X, int Y) {
-    const guchar* p = gdk_pixbuf_get_pixels(Shot) + Y * gdk_pixbuf_get_rowstride(Shot) + X * gdk_pixbuf_get_n_channels(Shot);
-    return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
-}
 } // namespace
 
 // The theme changes while the window is shown (here to its dark variant): the form's face, painted
@@ -466,13 +488,8 @@ TEST_F(GtkMainWindowTest, ThePaintedFacesFollowAThemeChange) {
     UseGtkThemeColors();
     Show();
     const uint32_t light = ColorToRGB(clBtnFace);
-    auto shownFace = [&] {
-        GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(GTK_WIDGET(Window->Window())), 0, 0, 506, 294);
-        if (!shot) return uint32_t{0xFFFFFFFF};
-        const uint32_t p = ShotPixel(shot, 8, 100);
-        g_object_unref(shot);
-        return (p >> 16) | (p & 0xFF00) | (p & 0xFF) << 16; // as a colour value: 0x00BBGGRR
-    };
+    // As a colour value: 0x00BBGGRR.
+    auto shownFace = [&] { return SwapRedAndBlue(TPixels(Fixed(), psShown).At(8, 100)); };
     EXPECT_TRUE(PumpUntil([&] { return shownFace() == light; })) << std::hex << shownFace() << " vs " << light;
     g_object_set(gtk_settings_get_default(), "gtk-application-prefer-dark-theme", TRUE, nullptr);
     const uint32_t dark = ColorToRGB(clBtnFace);
@@ -508,16 +525,14 @@ TEST_F(GtkMainWindowTest, GlyphAndCaptionAreFourPixelsApart) {
     int glyphRight = -1, inkLeft = -1;
     auto measure = [&] {
         glyphRight = inkLeft = -1;
-        GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(GTK_WIDGET(Window->Window())), 0, 0, 506, 294);
-        if (!shot) return false;
+        const TPixels shot(Fixed(), psShown);
         for (int x = b.x; x < b.x + b.width; ++x)
             for (int y = b.y + 2; y < b.y + b.height - 2; ++y) {
-                const uint32_t p = ShotPixel(shot, x, y);
+                const uint32_t p = shot.At(x, y);
                 const int sum = static_cast<int>((p >> 16) + (p >> 8 & 0xFF) + (p & 0xFF));
                 if (p == 0xFF0000) glyphRight = x;
                 else if (glyphRight >= 0 && x > glyphRight && inkLeft < 0 && sum < 3 * 128) inkLeft = x;
             }
-        g_object_unref(shot);
         return glyphRight >= 0 && inkLeft >= 0;
     };
     ASSERT_TRUE(PumpUntil(measure)) << "no glyph or caption in the screenshot";
@@ -547,12 +562,11 @@ TEST_F(GtkMainWindowTest, AtDeviceScaleTwoTheLayersArePaintedAtDeviceResolution)
     EXPECT_TRUE(MatchesHeadless(layers, *headless, {GroupBox->BoundsRect(), StartButton->BoundsRect()}, compared));
     // The panel on the screen, device pixel for device pixel.
     auto shownAsRendered = [&] {
-        GdkPixbuf* shot = gdk_pixbuf_get_from_window(gtk_widget_get_window(GTK_WIDGET(Window->Window())), 0, 0, 506, 294);
-        bool same = shot && gdk_pixbuf_get_width(shot) == 1012;
+        const TPixels shot(Fixed(), psShown);
+        bool same = shot.Width() == 1012;
         for (int y = 0; same && y < Panel->Height(); ++y)
             for (int x = 0; same && x < 1012; ++x)
-                same = ShotPixel(shot, x, y) == SurfaceRgb(*headless, x, y);
-        if (shot) g_object_unref(shot);
+                same = shot.At(x, y) == SurfaceRgb(*headless, x, y);
         return same;
     };
     EXPECT_TRUE(PumpUntil(shownAsRendered));

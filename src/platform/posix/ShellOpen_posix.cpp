@@ -1,7 +1,7 @@
 // Shell open on POSIX: a program of this system (an executable ELF file or #! script) is started
 // detached (a session of its own, not waited for) in the given or the current folder; anything else,
-// a Windows program included, goes to the desktop's opener, xdg-open. The results are ShellExecuteA's
-// codes.
+// a Windows program included, goes to the desktop's opener, xdg-open. Either gets the desktop's token
+// to take the focus, where one is issued. The results are ShellExecuteA's codes.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "platform/CodePage.h"
@@ -81,12 +82,38 @@ void ResetSignals() {
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
 }
 
-[[noreturn]] void Exec(char* const* argv, const std::string& folder, bool searchPath, int report) {
+// The environment a started program gets: the launcher's own, with the desktop's token for this start
+// under both names (the program may be a Wayland or an X11 client), and never a token the launcher
+// was started with: that one was the launcher's own, and is spent.
+std::vector<std::string> ChildEnvironment(const std::string& token) {
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry; ++entry) {
+        const std::string_view e = *entry;
+        if (!e.starts_with("XDG_ACTIVATION_TOKEN=") && !e.starts_with("DESKTOP_STARTUP_ID="))
+            environment.emplace_back(e);
+    }
+    if (!token.empty()) {
+        environment.push_back("XDG_ACTIVATION_TOKEN=" + token);
+        environment.push_back("DESKTOP_STARTUP_ID=" + token);
+    }
+    return environment;
+}
+
+std::vector<char*> Pointers(const std::vector<std::string>& texts) {
+    std::vector<char*> out;
+    for (const std::string& t : texts)
+        out.push_back(const_cast<char*>(t.c_str()));
+    out.push_back(nullptr);
+    return out;
+}
+
+[[noreturn]] void Exec(char* const* argv, char* const* envp, const std::string& folder, bool searchPath,
+                       int report) {
     int error = 0;
     if (!folder.empty() && ::chdir(folder.c_str()) != 0) error = errno;
     if (!error) {
-        // execv, not execvp, for a file we found: execvp runs what the kernel cannot start with /bin/sh.
-        searchPath ? ::execvp(argv[0], argv) : ::execv(argv[0], argv);
+        // execve, not execvpe, for a file we found: execvpe runs what the kernel cannot start with /bin/sh.
+        searchPath ? ::execvpe(argv[0], argv, envp) : ::execve(argv[0], argv, envp);
         error = errno;
     }
     const TReport failed{kExecFailed, error};
@@ -100,11 +127,9 @@ void ResetSignals() {
 //
 // The result is 0 or the errno of a failed start. With `wait`, the program's exit status is read
 // for up to a few seconds into `status` (-1 when it still runs then: a handler that stays).
-int Spawn(const std::vector<std::string>& args, const std::string& folder, bool searchPath, bool wait,
-          int& status) {
-    std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
+int Spawn(const std::vector<std::string>& args, const std::vector<std::string>& environment,
+          const std::string& folder, bool searchPath, bool wait, int& status) {
+    const std::vector<char*> argv = Pointers(args), envp = Pointers(environment);
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0) return errno;
     const pid_t child = ::fork();
@@ -113,9 +138,9 @@ int Spawn(const std::vector<std::string>& args, const std::string& folder, bool 
         ::setsid();
         ResetSignals();
         if (::fork() != 0) ::_exit(0); // the first child ends at once; init adopts the second
-        if (!wait) Exec(argv.data(), folder, searchPath, report[1]);
+        if (!wait) Exec(argv.data(), envp.data(), folder, searchPath, report[1]);
         const pid_t program = ::fork();
-        if (program == 0) Exec(argv.data(), folder, searchPath, report[1]);
+        if (program == 0) Exec(argv.data(), envp.data(), folder, searchPath, report[1]);
         int raw = 0;
         while (program > 0 && ::waitpid(program, &raw, 0) < 0 && errno == EINTR) {}
         const TReport ended{kExited, program > 0 && WIFEXITED(raw) ? WEXITSTATUS(raw) : 1};
@@ -190,20 +215,33 @@ public:
             if (errno == ENOENT) return FolderExists(ParentOf(native)) ? kFileNotFound : kPathNotFound;
             return CodeOfErrno(errno);
         }
-        int status = 0;
         // A name such as "-x.exe" must not be read as an option, by the program or by xdg-open.
         const std::string path = native[0] == '/' ? native : "./" + native;
-        if (S_ISREG(st.st_mode) && (st.st_mode & 0111) != 0 && RunsDirectly(native)) {
+        const std::string token = FTokens ? FTokens->Issue(path) : std::string();
+        const intptr_t result = Start(path, Parameters, folder, st, ChildEnvironment(token));
+        if (result <= 32 && !token.empty()) FTokens->Failed(token);
+        return result;
+    }
+
+    void SetLaunchTokens(ILaunchTokens* Tokens) override { FTokens = Tokens; }
+
+private:
+    static intptr_t Start(const std::string& path, const std::string& Parameters, const std::string& folder,
+                          const struct stat& st, const std::vector<std::string>& environment) {
+        int status = 0;
+        if (S_ISREG(st.st_mode) && (st.st_mode & 0111) != 0 && RunsDirectly(path)) {
             std::vector<std::string> args{path};
             for (std::string& a : SplitParameters(Parameters)) args.push_back(std::move(a));
-            const int error = Spawn(args, folder, false, false, status);
+            const int error = Spawn(args, environment, folder, false, false, status);
             return error ? CodeOfErrno(error) : kStarted;
         }
-        const int error = Spawn({"xdg-open", path}, folder, true, true, status);
+        const int error = Spawn({"xdg-open", path}, environment, folder, true, true, status);
         if (error) return kNoAssociation; // no xdg-open
         if (status == 0 || status == -1) return kStarted;
         return status == 2 ? kFileNotFound : kNoAssociation;
     }
+
+    ILaunchTokens* FTokens{nullptr};
 };
 
 } // namespace

@@ -41,30 +41,26 @@ std::string StartFolder(const std::string& InitialDir) {
     return g_get_home_dir();
 }
 
-// The dialog GTK draws itself when no desktop portal runs is sized from the font and may be larger
-// than a small screen: it is made to fit the screen's work area, centred over its parent.
-void FitChooserToScreen(GtkWindow* Parent) {
-    GList* windows = gtk_window_list_toplevels();
-    for (GList* l = windows; l; l = l->next) {
-        GtkWindow* window = GTK_WINDOW(l->data);
-        if (!GTK_IS_FILE_CHOOSER_DIALOG(window) || gtk_window_get_transient_for(window) != Parent) continue;
-        GdkRectangle area = WorkArea(Parent ? GTK_WIDGET(Parent) : GTK_WIDGET(window));
-        int w = 0, h = 0;
-        gtk_window_get_size(window, &w, &h);
-        w = std::min(w, area.width - 2 * kScreenMargin);
-        h = std::min(h, area.height - 2 * kScreenMargin);
-        gtk_window_resize(window, w, h);
-        int x = area.x + (area.width - w) / 2, y = area.y + (area.height - h) / 2;
-        if (Parent && gtk_widget_get_realized(GTK_WIDGET(Parent))) {
-            int px = 0, py = 0, pw = 0, ph = 0;
-            gtk_window_get_position(Parent, &px, &py);
-            gtk_window_get_size(Parent, &pw, &ph);
-            x = std::clamp(px + (pw - w) / 2, area.x, area.x + area.width - w);
-            y = std::clamp(py + (ph - h) / 2, area.y, area.y + area.height - h);
-        }
-        gtk_window_move(window, x, y);
-    }
-    g_list_free(windows);
+// The dialog GTK draws itself when no desktop portal runs sizes itself from the font and may be
+// larger than a small screen. Its bounds are set when it is realised, before it is first shown: at
+// most the work area less a margin (never below what its widgets need), which binds also the sizes
+// the dialog asks for again while it fills (a default size would lose to those); and it is to stand
+// centred over its parent. On X11 GTK places it so itself, clamped to the monitor; on Wayland a client
+// neither knows nor sets where its windows stand, and the compositor places the dialog (sway centres
+// it on the output, GNOME and KDE over its parent).
+gboolean FitChooserToScreen(GSignalInvocationHint*, guint, const GValue* Values, gpointer Parent) {
+    auto* widget = static_cast<GtkWidget*>(g_value_get_object(&Values[0]));
+    if (!GTK_IS_FILE_CHOOSER_DIALOG(widget) || gtk_window_get_transient_for(GTK_WINDOW(widget)) != Parent)
+        return TRUE;
+    const GdkRectangle area = WorkArea(Parent ? GTK_WIDGET(Parent) : widget);
+    GtkRequisition least{};
+    gtk_widget_get_preferred_size(widget, &least, nullptr);
+    GdkGeometry bounds{};
+    bounds.max_width = std::max(least.width, area.width - 2 * kScreenMargin);
+    bounds.max_height = std::max(least.height, area.height - 2 * kScreenMargin);
+    gtk_window_set_geometry_hints(GTK_WINDOW(widget), nullptr, &bounds, GDK_HINT_MAX_SIZE);
+    gtk_window_set_position(GTK_WINDOW(widget), GTK_WIN_POS_CENTER_ON_PARENT);
+    return TRUE;
 }
 
 // A Windows message box's push button: 75 pixels wide at 96 dots per inch, centred under the text.
@@ -132,11 +128,8 @@ std::string UnfitNameMessage(const std::string& Native) {
                       "ohne umgekehrten Schr\xE4gstrich (\\) und ohne Steuerzeichen wie Zeilenumbr\xFC" "che.");
 }
 
-std::string MessageCaption() { return Application ? Application->Title() : std::string(); }
-
-gboolean FitChooserOnce(gpointer Parent) {
-    FitChooserToScreen(static_cast<GtkWindow*>(Parent));
-    return G_SOURCE_REMOVE;
+std::string MessageCaption() {
+    return Application ? Application->Title() : std::string();
 }
 } // namespace
 
@@ -168,6 +161,9 @@ void TGtkBackend::ShowDialogUtf8(GtkMessageType Type, const std::string& Text, c
     GtkWidget* dialog =
         gtk_message_dialog_new(FMainWindow, GTK_DIALOG_MODAL, Type, GTK_BUTTONS_OK, "%s", Text.c_str());
     gtk_window_set_title(GTK_WINDOW(dialog), Caption.c_str());
+    // Centred on the screen where the client places its windows (X11). On Wayland the compositor
+    // places every window, out of a client's sight: sway centres the dialog on the output, GNOME and
+    // KDE over the launcher's window, which is where a user looks for it.
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
     if (Type == GTK_MESSAGE_ERROR) {
         // GTK 3 message dialogs show no icon of their own; the exception dialog has the error icon.
@@ -211,12 +207,11 @@ bool TGtkBackend::RunFileChooser(const TOpenFileRequest& Request, std::string& N
     gtk_native_dialog_set_modal(GTK_NATIVE_DIALOG(native), TRUE);
     AddFilters(chooser, Request.Filter);
     gtk_file_chooser_set_current_folder(chooser, StartFolder(Request.InitialDir).c_str());
-    GSource* fit = g_idle_source_new(); // runs once the dialog is up
-    g_source_set_callback(fit, &FitChooserOnce, FMainWindow, nullptr);
-    g_source_attach(fit, nullptr);
+    // Every realisation of a widget passes the hook while the chooser runs; it fits the chooser.
+    const guint realize = g_signal_lookup("realize", GTK_TYPE_WIDGET);
+    const gulong fit = g_signal_add_emission_hook(realize, 0, &FitChooserToScreen, FMainWindow, nullptr);
     const gint response = gtk_native_dialog_run(GTK_NATIVE_DIALOG(native));
-    g_source_destroy(fit);
-    g_source_unref(fit);
+    g_signal_remove_emission_hook(realize, fit);
     bool confirmed = false;
     if (response == GTK_RESPONSE_ACCEPT) {
         if (gchar* chosen = gtk_file_chooser_get_filename(chooser)) {

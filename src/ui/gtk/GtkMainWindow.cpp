@@ -173,6 +173,8 @@ TGtkMainWindow::TGtkMainWindow(TForm& Form, TGtkBackend& Backend) : FForm(Form),
     const TWindowFrame frame = FrameOf(Form);
     gtk_window_set_resizable(Window(), frame.Sizeable);
     gtk_window_set_decorated(Window(), frame.Decorated);
+    // On X11 GTK places the window; on Wayland no client places its windows, and the compositor
+    // decides (sway centres a fixed-size window on its output, GNOME and KDE place it as they see fit).
     if (Form.Position() == poScreenCenter || Form.Position() == poDesktopCenter)
         gtk_window_set_position(Window(), GTK_WIN_POS_CENTER);
     else

@@ -1,6 +1,6 @@
 // What only a POSIX folder can hold, met by the real services: a named pipe as the settings file,
 // and files with the execute bit that are no programs of this system (a Windows program on a share
-// that marks every file executable, a text file).
+// that marks every file executable, a text file); and what a started program finds in its environment.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,8 +9,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <thread>
+#include <vector>
 
+#include "platform/LaunchTokens.h"
 #include "platform/NativePaths.h"
 #include "platform/PlatformTest_support.h"
 
@@ -43,8 +46,8 @@ struct TOpener {
     std::string OldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
     fs::path Log = fs::path(ToNativePath(Bin.Path())) / "opened.txt";
     explicit TOpener(int Exit) {
-        WriteBytes(Bin["xdg-open"], "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + Log.string() + "'\nexit " +
-                                        std::to_string(Exit) + "\n");
+        WriteBytes(Bin["xdg-open"], "#!/bin/sh\nenv > '" + Log.string() + ".env'\nprintf '%s\\n' \"$@\" > '" +
+                                        Log.string() + "'\nexit " + std::to_string(Exit) + "\n");
         fs::permissions(ToNativePath(Bin["xdg-open"]), fs::perms::owner_all);
         ::setenv("PATH", (ToNativePath(Bin.Path()) + ":" + OldPath).c_str(), 1);
     }
@@ -106,4 +109,63 @@ TEST(HostileFiles, AnElfProgramRunsDirectly) {
     fs::permissions(ToNativePath(folder["Velundo.exe"]), fs::perms::owner_all);
     EXPECT_GT(NativePlatform().Shell->ShellOpen("open", folder["Velundo.exe"], "", "", 1), 32);
     EXPECT_FALSE(fs::exists(opener.Log)) << "an ELF program is not handed to the opener";
+}
+
+namespace {
+// The desktop as a test plays it: numbered tokens, and the ones given back noted.
+struct TTokens : ILaunchTokens {
+    std::vector<std::string> Issued, Returned;
+    std::string Issue(const std::string&) override {
+        return Issued.emplace_back("t" + std::to_string(Issued.size() + 1));
+    }
+    void Failed(const std::string& Token) override { Returned.push_back(Token); }
+};
+} // namespace
+
+// A start hands the program (or the desktop's opener) the desktop's token for it under both names,
+// never the launcher's own; a start that fails gives its token back; a missing file asks for none.
+TEST(HostileFiles, AStartCarriesTheDesktopsTokenForItAndNoOther) {
+    struct Row {
+        const char* What;
+        const char* Name; // a script notes its environment, the opener its own
+        int OpenerExit;
+        bool WithTokens;
+        std::string Seen;
+        std::vector<std::string> Issued, Returned;
+    };
+    const std::string both = "XDG_ACTIVATION_TOKEN=t1\nDESKTOP_STARTUP_ID=t1\n";
+    const Row rows[] = {
+        {"a script", "Velundo.sh", 0, true, both, {"t1"}, {}},
+        {"a file nothing opens", "Velundo.exe", 3, true, both, {"t1"}, {"t1"}},
+        {"a start without a desktop's token", "Velundo.sh", 0, false, "", {}, {}},
+        {"a missing file", "Missing.sh", 0, true, "<missing>", {}, {}},
+    };
+    ::setenv("XDG_ACTIVATION_TOKEN", "the-launchers-own", 1); // as a desktop started the launcher
+    ::setenv("DESKTOP_STARTUP_ID", "the-launchers-own", 1);
+    for (const Row& row : rows) {
+        TTempFolder folder;
+        TOpener opener(row.OpenerExit);
+        TTokens tokens;
+        const std::string seen = std::string(row.Name).ends_with(".exe")
+                                     ? FromNativePath(opener.Log.string() + ".env")
+                                     : folder["seen.env"];
+        WriteBytes(folder["Velundo.sh"], "#!/bin/sh\nenv > env.tmp\nmv env.tmp seen.env\n");
+        fs::permissions(ToNativePath(folder["Velundo.sh"]), fs::perms::owner_all);
+        WriteBytes(folder["Velundo.exe"], "MZ");
+        NativePlatform().Shell->SetLaunchTokens(row.WithTokens ? &tokens : nullptr);
+        NativePlatform().Shell->ShellOpen("open", folder[row.Name], "", folder.Path(), 1);
+        NativePlatform().Shell->SetLaunchTokens(nullptr);
+        for (int i = 0; i < 100 && row.Seen != "<missing>" && ReadBytes(seen) == "<missing>"; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::string tokenLines = ReadBytes(seen) == "<missing>" ? "<missing>" : "";
+        std::istringstream listing(ReadBytes(seen));
+        for (std::string line; std::getline(listing, line);)
+            if (line.starts_with("XDG_ACTIVATION_TOKEN=") || line.starts_with("DESKTOP_STARTUP_ID="))
+                tokenLines += line + "\n";
+        EXPECT_EQ(tokenLines, row.Seen) << row.What;
+        EXPECT_EQ(tokens.Issued, row.Issued) << row.What;
+        EXPECT_EQ(tokens.Returned, row.Returned) << row.What;
+    }
+    ::unsetenv("XDG_ACTIVATION_TOKEN");
+    ::unsetenv("DESKTOP_STARTUP_ID");
 }
