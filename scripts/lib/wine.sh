@@ -1,10 +1,43 @@
 # Shared by every script that runs Wine (sourced, not run). Wine runs only in the project's own
 # prefix, build/wineprefix, which scripts/setup creates: the user's ~/.wine is never created, read
 # or changed, and the only Wine server these scripts start or stop is the one of that prefix.
+# With VELUNDO_WINE=debian13 the same scripts run Debian 13's Wine (10) from the checks' Debian 13
+# root (debian13.sh) instead of this machine's, in a prefix of its own, build/debian13/wineprefix,
+# made the same way.
 
 velundo_wine_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # Always ours, even when the caller's environment names another prefix (often ~/.wine).
 export WINEPREFIX=$velundo_wine_root/build/wineprefix
+# velundo_wine_tag tells the outputs of the two Wines apart (screenshots, folders); velundo_wine_exec
+# runs a command where the Wine is (in the root, or here).
+velundo_wine_tag= velundo_wine_exec=
+case ${VELUNDO_WINE:-} in
+"" | machine) ;;
+debian13)
+  . "$velundo_wine_root/scripts/lib/debian13.sh"
+  export WINEPREFIX=$velundo_wine_root/build/debian13/wineprefix
+  export PATH=$velundo_wine_root/scripts/lib/debian13-bin:$PATH
+  velundo_wine_tag=-debian13 velundo_wine_exec=$velundo_wine_root/scripts/lib/in-debian13
+  ;;
+*) echo "wine: VELUNDO_WINE=$VELUNDO_WINE names no Wine (machine or debian13)" >&2; return 1 ;;
+esac
+
+# velundo_wine_each SCRIPT ARGS...: a check that runs under every Wine calls this first. Unless
+# VELUNDO_WINE names one Wine, it runs SCRIPT under this machine's (VELUNDO_WINE=machine), then under
+# Debian 13's (debian13), and ends with status 1 when either failed. Under Debian 13's, temporary
+# files go to build/debian13/tmp, where the root sees them at the same path (Wine's programs and
+# their folders, the display's authority file), and the home is build/debian13/home.
+velundo_wine_each() {
+  local status=0
+  if [ -n "${VELUNDO_WINE:-}" ]; then
+    [ "$VELUNDO_WINE" != debian13 ] || export TMPDIR=$velundo_debian13_dir/tmp HOME=$velundo_debian13_dir/home
+    [ "$VELUNDO_WINE" != debian13 ] || mkdir -p "$TMPDIR" "$HOME"
+    return 0
+  fi
+  VELUNDO_WINE=machine "$@" || status=1
+  VELUNDO_WINE=debian13 "$@" || status=1
+  exit $status
+}
 export WINEDEBUG=${WINEDEBUG:--all}
 # Wine's menu builder copies every shortcut and file type of the prefix into the user's own
 # ~/.local/share/applications, mime and ~/.config/menus; the prefix's shortcuts stay the prefix's.
@@ -33,11 +66,14 @@ velundo_wine_keep_desktop() { # [FOLDER]: the desktop folder, by default the pro
 # take turns.
 velundo_wine_fonts_mapped() { grep -q '^\[Software\\\\Wine\\\\Fonts\\\\Replacements\]' "$WINEPREFIX/user.reg" 2>/dev/null; }
 velundo_wine_prefix_ready() {
+  [ -z "$velundo_wine_exec" ] || velundo_debian13_ready || return 1
   [ -f "$WINEPREFIX/system.reg" ] && ! velundo_wine_fonts_mapped && [ -z "$(velundo_wine_home_links)" ] &&
     [ -f "$velundo_wine_desktop/desktop.ini" ] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
+    # The root's Wine links the prefix's folders into a home of ours, never into this machine's.
+    [ -z "$velundo_wine_exec" ] || { export HOME=$velundo_debian13_dir/home && mkdir -p "$HOME"; }
     if velundo_wine_fonts_mapped; then
       echo "wine: making $WINEPREFIX afresh, without the font mapping of an older checkout" >&2
       wineserver -k 2>/dev/null || true # none may run; scripts/setup runs this under set -e
@@ -94,7 +130,7 @@ velundo_wine_user_prefix() {
   done
 }
 velundo_wine_as_user() {
-  setpriv --reuid=$velundo_wine_uid --regid=$velundo_wine_uid --clear-groups env -i PATH=/usr/bin:/bin \
+  $velundo_wine_exec setpriv --reuid=$velundo_wine_uid --regid=$velundo_wine_uid --clear-groups env -i PATH=/usr/bin:/bin \
     HOME="$velundo_wine_user_scratch/home" WINEPREFIX="$velundo_wine_user_scratch/prefix" WINEDEBUG=-all \
     WINEDLLOVERRIDES=winemenubuilder.exe=d ${DISPLAY:+DISPLAY="$DISPLAY"} "$@"
 }

@@ -5,23 +5,25 @@
 
 velundo_session_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# velundo_under_xvfb NAME [--bridge|--wine] SCRIPT ARGS...: re-runs the calling script as on a desktop, but
+# velundo_under_xvfb NAME [--bridge|--wine|--any-client] SCRIPT ARGS...: re-runs the calling script as on a desktop, but
 # on nothing of the user's: in a home of its own, build/gui-home/NAME (HOME, the XDG folders, a private
 # runtime folder), with a session bus of its own (scripts/lib/gui-session; --bridge: the script starts
 # GTK, whose accessibility bridge must come up on that bus; --wine: the script runs Wine, whose windows'
 # WM_STATE scripts/lib/with-wm-state keeps as a window manager would), and on an Xvfb display that xvfb-run
 # takes from :99 up with its own authority file, so a display :0 that belongs to the machine is never
-# touched. Without -noreset the server resets whenever its last client leaves, and a program connecting
-# just then finds no display.
+# touched (--any-client: the display takes clients without the file too, for programs the script runs
+# as another user). Without -noreset the server resets whenever its last client leaves, and a program
+# connecting just then finds no display.
 velundo_under_xvfb() {
-  local name=$1 bridge= keeper=
+  local name=$1 bridge= keeper= access=
   shift
   [ "$1" = --bridge ] && { bridge=--bridge; shift; }
   [ "$1" = --wine ] && { keeper=$velundo_session_root/scripts/lib/with-wm-state; shift; }
+  [ "$1" = --any-client ] && { access=-ac; shift; }
   if [ -z "${VELUNDO_GUI_DISPLAY_READY:-}" ]; then
     exec env VELUNDO_GUI_DISPLAY_READY=1 "$velundo_session_root/scripts/lib/gui-session" $bridge \
       "$velundo_session_root/build/gui-home/$name" \
-      xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" $keeper "$@"
+      xvfb-run -a -s "$access -screen 0 1024x768x24 -nolisten tcp -noreset" $keeper "$@"
   fi
   export GDK_BACKEND=x11
 }
