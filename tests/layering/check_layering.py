@@ -5,7 +5,8 @@ circle of units that include each other.
 The layers, top to bottom, are those of docs/architecture.md; a file may include files of its own
 layer and of the layers below it. A unit is a header with its source (graphics/jpeg.h and
 graphics/jpeg.cpp); within a layer too, units depend on each other one way only.
-Usage: check_layering.py SRC_DIR
+With ARCHITECTURE_MD, also that the page names every folder of src/ and no path under src/ that is
+not there. Usage: check_layering.py SRC_DIR [ARCHITECTURE_MD]
 """
 import pathlib
 import re
@@ -84,12 +85,29 @@ def unit_circles(src: pathlib.Path):
         yield f"{src}: units include each other: {' <-> '.join(group)}"
 
 
+PATH_IN_TEXT = re.compile(r"\bsrc/[A-Za-z0-9_./]*[A-Za-z0-9_]")
+
+
+def map_faults(src: pathlib.Path, map_file: pathlib.Path):
+    """The architecture page must name every folder of src/ and nothing under src/ that is not there."""
+    named = set(PATH_IN_TEXT.findall(map_file.read_text(encoding="utf-8")))
+    for path in sorted(named):
+        if not (src.parent / path).exists():
+            yield f"{map_file}: names {path}, which does not exist"
+    for folder in sorted(p for p in src.rglob("*") if p.is_dir()):
+        name = "src/" + folder.relative_to(src).as_posix()
+        if name not in named:
+            yield f"{map_file}: does not name the folder {name}"
+
+
 def main() -> int:
     src = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "src")
     faults = list(upward_includes(src)) + list(unit_circles(src))
+    if len(sys.argv) > 2:
+        faults += list(map_faults(src, pathlib.Path(sys.argv[2])))
     for fault in faults:
         print(fault)
-    print(f"layering: {len(faults)} upward include(s) or circle(s) of units under {src}")
+    print(f"layering: {len(faults)} upward include(s), circle(s) of units or stale names of the map under {src}")
     return 1 if faults else 0
 
 
