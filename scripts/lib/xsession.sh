@@ -129,6 +129,24 @@ velundo_wait_window() {
 }
 # Waits up to $2 seconds (default 5) until no window is named $1.
 velundo_wait_window_gone() { velundo_wait_until "${2:-5}" velundo_has_no_window "$1"; }
+# velundo_choose_in_wine_dialog WINDOW PATH: types PATH as the file name in Wine's open-file dialog
+# WINDOW (titled "Open") and confirms it, until the dialog is gone; false after three tries. Each try
+# goes to the name field by its mnemonic (Alt+N) and empties it first, so that keys a busy Wine gave
+# elsewhere, or lost, spoil nothing; a Return more closes a message the dialog may have shown.
+velundo_choose_in_wine_dialog() {
+  local try
+  velundo_settled_screenshot "$1" "$work/open.png"
+  for try in 1 2 3; do
+    xdotool key --clearmodifiers alt+n Home shift+End BackSpace
+    xdotool type --delay 5 "$2"
+    velundo_settled_screenshot "$1" "$work/open.png"
+    xdotool key Return
+    velundo_wait_window_gone Open 3 && return 0
+    xdotool key Return
+    velundo_wait_window_gone Open 1 && return 0
+  done
+  return 1
+}
 
 # Waits up to $2 seconds (default 10) for process $1 (a child of the calling shell) to end; sets
 # exit_status to its status, or to nothing while it still runs. Not for $(...): a subshell cannot
