@@ -70,22 +70,22 @@ static xkb_mod_mask_t modifier(const char* name) {
     return 1u << xkb_keymap_mod_get_index(keymap, name);
 }
 
-static const char* key_command(char* spec) {
+static const char* key_command(char* chord) {
     xkb_mod_mask_t extra = 0, mods = 0;
     char* plus;
-    while ((plus = strchr(spec, '+')) && plus[1]) {
+    while ((plus = strchr(chord, '+')) && plus[1]) {
         *plus = 0;
-        if (!strcmp(spec, "shift"))
+        if (!strcmp(chord, "shift"))
             extra |= modifier(XKB_MOD_NAME_SHIFT);
-        else if (!strcmp(spec, "ctrl"))
+        else if (!strcmp(chord, "ctrl"))
             extra |= modifier(XKB_MOD_NAME_CTRL);
-        else if (!strcmp(spec, "alt"))
+        else if (!strcmp(chord, "alt"))
             extra |= modifier(XKB_MOD_NAME_ALT);
         else
             return "no such modifier";
-        spec = plus + 1;
+        chord = plus + 1;
     }
-    const xkb_keycode_t key = find_key(xkb_keysym_from_name(spec, XKB_KEYSYM_NO_FLAGS), &mods);
+    const xkb_keycode_t key = find_key(xkb_keysym_from_name(chord, XKB_KEYSYM_NO_FLAGS), &mods);
     if (!key) return "no key gives that keysym";
     return press(key, mods | extra) ? "the compositor is gone" : NULL;
 }
