@@ -163,11 +163,6 @@ bool Installed(const std::string& Family) {
     return found;
 }
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
-
 // The family names the configuration puts in a request for Family, in its order, in lower case.
 std::vector<std::string> Substitutes(const std::string& Family) {
     FcPattern* pattern = FcPatternCreate();
@@ -176,7 +171,7 @@ std::vector<std::string> Substitutes(const std::string& Family) {
     std::vector<std::string> names;
     FcChar8* name = nullptr;
     for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-        names.push_back(Lower(reinterpret_cast<const char*>(name)));
+        names.push_back(LowerCaseAscii(reinterpret_cast<const char*>(name)));
     FcPatternDestroy(pattern);
     return names;
 }
@@ -192,7 +187,7 @@ std::string MatchedFamily(const std::string& Family) {
     std::string matched;
     FcChar8* name = nullptr;
     if (font && FcPatternGetString(font, FC_FAMILY, 0, &name) == FcResultMatch)
-        matched = Lower(reinterpret_cast<const char*>(name));
+        matched = LowerCaseAscii(reinterpret_cast<const char*>(name));
     if (font) FcPatternDestroy(font);
     FcPatternDestroy(pattern);
     return matched;

@@ -106,25 +106,8 @@ public:
     Handle OpenKey(uint32_t, const std::string&, uint32_t) override { return nullptr; }
     bool QueryValue(Handle, const std::string&, uint32_t&, std::string&) override { return false; }
     void CloseKey(Handle) override {}
-    // As Windows expands: %NAME% of a variable that is set becomes its value; anything else stays.
-    std::string ExpandValue(const std::string& Text) override {
-        std::string out;
-        size_t at = 0;
-        for (size_t open; (open = Text.find('%', at)) != std::string::npos;) {
-            const size_t close = Text.find('%', open + 1);
-            if (close == std::string::npos) break;
-            const char* value = std::getenv(Text.substr(open + 1, close - open - 1).c_str());
-            out += Text.substr(at, open - at);
-            if (value && close > open + 1) {
-                out += value;
-                at = close + 1;
-            } else {
-                out += '%';
-                at = open + 1;
-            }
-        }
-        return out + Text.substr(at);
-    }
+    // There are no values here, so none of REG_EXPAND_SZ to expand.
+    std::string ExpandValue(const std::string& Text) override { return Text; }
 };
 
 class TPosixOsVersion : public IOsVersion {
