@@ -12,7 +12,7 @@ velundo_user=65534
 # spells beyond ASCII) and the screenshots (WORK/window.png, chosen.png) go. SETTINGS: the file in
 # which the chosen path must be kept. Sets velundo_program_exe to the program file of the window.
 velundo_installed_run() {
-  local work=$1 settings=$2 home=$1/home window pid uid chooser clicked as_user
+  local work=$1 settings=$2 home=$1/home window pid uid clicked as_user
   shift 2
   velundo_user_home "$work" || { fail "cannot make the user's home in $work"; return 1; }
   as_user=(setpriv --reuid=$velundo_user --regid=$velundo_user --clear-groups env -i PATH=/usr/bin:/bin
@@ -30,13 +30,9 @@ velundo_installed_run() {
   [ -s "$work/window.png" ] && velundo_window_points "$work/window.png" # background and caption
 
   velundo_click "$window" PfadBitBtn
-  velundo_wait_until 10 velundo_has_other_window "$window" && chooser=$(velundo_other_window "$window")
-  if [ -z "$chooser" ]; then fail "\"Pfad auswählen\" opened no file chooser"
+  if ! velundo_choose_in_gtk_chooser "$window" "$work/Server/Müller.exe"; then
+    fail "\"Pfad auswählen\" opened no file chooser"
   else
-    sleep 0.5
-    xdotool windowfocus --sync "$chooser" 2>/dev/null
-    xdotool key --clearmodifiers ctrl+l && sleep 0.3 && xdotool type --delay 20 "$work/Server/Müller.exe"
-    sleep 0.3 && xdotool key --clearmodifiers Return
     velundo_wait_until 5 test -s "$settings"
     # Kept as the user chose it, native and in Windows-1252.
     [ "$(cat "$settings" 2>/dev/null; echo .)" = \
@@ -60,10 +56,6 @@ velundo_user_home() {
     chmod 755 "$work/Server/Müller.exe" && chmod 700 "$work/runtime" &&
     chown -R $velundo_user:$velundo_user "$work/home" "$work/runtime" "$work/Server"
 }
-# A visible window other than $1 (the file chooser), or nothing.
-velundo_other_window() { xdotool search --onlyvisible --name . 2>/dev/null | grep -vx "$1" | head -1; }
-velundo_has_other_window() { [ -n "$(velundo_other_window "$1")" ]; }
-velundo_has_no_other_window() { [ -z "$(velundo_other_window "$1")" ]; }
 # Ends what still runs of the session begun by velundo_installed_run: the program and its bus end,
 # and the session then ends of itself (ended itself, it would leave its bus).
 velundo_installed_stop() {

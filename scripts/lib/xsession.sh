@@ -129,6 +129,21 @@ velundo_wait_window() {
 }
 # Waits up to $2 seconds (default 5) until no window is named $1.
 velundo_wait_window_gone() { velundo_wait_until "${2:-5}" velundo_has_no_window "$1"; }
+# velundo_other_window WINDOW: a shown window other than WINDOW (a dialog the program opened).
+velundo_other_window() { xdotool search --onlyvisible --name . 2>/dev/null | grep -vx "$1" | head -1; }
+velundo_has_other_window() { [ -n "$(velundo_other_window "$1")" ]; }
+velundo_has_no_other_window() { [ -z "$(velundo_other_window "$1")" ]; }
+# velundo_choose_in_gtk_chooser WINDOW PATH: waits for the file chooser that WINDOW's program opened,
+# types PATH into its location field (Ctrl+L) and confirms it; false when no chooser comes.
+velundo_choose_in_gtk_chooser() {
+  local chooser=
+  velundo_wait_until 10 velundo_has_other_window "$1" && chooser=$(velundo_other_window "$1")
+  [ -n "$chooser" ] || return 1
+  sleep 0.5
+  xdotool windowfocus --sync "$chooser" 2>/dev/null
+  xdotool key --clearmodifiers ctrl+l && sleep 0.3 && xdotool type --delay 20 "$2"
+  sleep 0.3 && xdotool key --clearmodifiers Return
+}
 # velundo_choose_in_wine_dialog WINDOW PATH: types PATH as the file name in Wine's open-file dialog
 # WINDOW (titled "Open") and confirms it, until the dialog is gone; false after three tries. Each try
 # goes to the name field by its mnemonic (Alt+N) and empties it first, so that keys a busy Wine gave
